@@ -1,0 +1,48 @@
+// Positions drawn as pictures, so that a reader checks a case by eye.
+//
+// A picture is eight rows, row 1 (Black's home row) first, of eight cells each; blanks
+// between cells are ignored. '.' is an empty cell (light cells are always '.'),
+// 'b' a black man, 'B' a black king, 'r' a red man, 'R' a red king. Pieces of each colour
+// take the indexes 0, 1, 2, ... in reading order; the rest are parked off the board.
+#pragma once
+
+#include "board/Board.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace jumpline::testing {
+
+// The opening position, as a new game lays it out.
+inline constexpr std::string_view kOpeningPicture =
+    ". b . b . b . b\n"
+    "b . b . b . b .\n"
+    ". b . b . b . b\n"
+    ". . . . . . . .\n"
+    ". . . . . . . .\n"
+    "r . r . r . r .\n"
+    ". r . r . r . r\n"
+    "r . r . r . r .\n";
+
+// A board holding exactly the picture: pieces, king flags, pictures and intBoard (light
+// cells 0). Red's pieces are enabled when Red is to move, Black's otherwise.
+Board boardFromPicture(std::string_view picture, bool redToMove = true, int twipsPerPixel = DesignTwipsPerPixel);
+
+// The dark cells of intBoard as a picture, in the format above.
+std::string boardPicture(const Board &board);
+
+// What the visible pieces and their king flags show, in the same format; '?' where two
+// visible pieces share a cell.
+std::string piecesPicture(const Board &board);
+
+// The cell a piece stands on, or {0, 0} when it is parked.
+Cell cellOfPiece(const Board &board, PieceRef piece);
+
+// Problems with the position as the game keeps it, one line each; empty when there are
+// none: intBoard against the visible pieces, shared cells, parked pieces, enabled pieces,
+// the turn display, the Multi Jump caption. `testModeUsed` skips what free placement may
+// legitimately break.
+std::vector<std::string> consistencyProblems(const Board &board, bool testModeUsed = false);
+
+} // namespace jumpline::testing
