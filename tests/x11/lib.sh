@@ -55,7 +55,7 @@ x11_cleanup() {
 # a tool is missing or the server does not come up within about five seconds.
 x11_start() {
     local tool
-    for tool in Xvfb xdpyinfo xsetroot xdotool import convert; do
+    for tool in Xvfb xdpyinfo xwininfo xsetroot xdotool import convert; do
         command -v "$tool" >/dev/null 2>&1 ||
             x11_skip "no X server could be started: '$tool' is not installed (run scripts/setup.sh)"
     done
