@@ -9,10 +9,12 @@ command -v convert >/dev/null 2>&1 || x11_skip "ImageMagick's convert is not ins
 work=$(mktemp -d "${TMPDIR:-/tmp}/jumpline-readboard.XXXXXX")
 trap 'rm -rf "$work"' EXIT
 
-# drawScreen FILE WINX WINY BOARD: a 1024 x 768 screenshot with the main window at
-# (WINX, WINY) showing BOARD; an empty BOARD draws only the bare root window.
+# drawScreen FILE WINX WINY BOARD [PICTURES]: a 1024 x 768 screenshot with the main
+# window at (WINX, WINY) showing BOARD; an empty BOARD draws only the bare root window.
+# The pieces are plain discs of the colours the game's pictures show at their centre,
+# or the pictures themselves, taken from the directory PICTURES.
 drawScreen() {
-    local file=$1 winX=$2 winY=$3 board=$4
+    local file=$1 winX=$2 winY=$3 board=$4 pictures=${5:-}
     local draw=() row=0 line col piece x y
     if [ -n "$board" ]; then
         draw+=(-fill black -draw "rectangle $winX,$winY $((winX + 617)),$((winY + 517))")
@@ -28,14 +30,16 @@ drawScreen() {
                     continue
                 fi
                 draw+=(-stroke black -fill 'rgb(192,192,192)' -draw "rectangle $x,$y $((x + 63)),$((y + 63))")
-                local colour=''
+                local colour='' picture=''
                 case $piece in
-                r) colour='rgb(200,30,30)' ;;
-                b) colour='rgb(30,30,30)' ;;
-                R) colour='rgb(255,215,0)' ;;
-                B) colour='rgb(235,235,235)' ;;
+                r) colour='rgb(200,30,30)' picture=Red.bmp ;;
+                b) colour='rgb(30,30,30)' picture=Black.bmp ;;
+                R) colour='rgb(255,215,0)' picture=RedKing.bmp ;;
+                B) colour='rgb(235,235,235)' picture=BlackKing.bmp ;;
                 esac
-                if [ -n "$colour" ]; then
+                if [ -n "$picture" ] && [ -n "$pictures" ]; then
+                    draw+=(-draw "image over $((x + 7)),$((y + 7)) 50,50 '$pictures/$picture'")
+                elif [ -n "$colour" ]; then
                     # A disc with a dark rim in a 50 px box whose corners keep the surround.
                     draw+=(-stroke 'rgb(60,60,60)' -fill "$colour"
                         -draw "circle $((x + 32)),$((y + 32)) $((x + 32)),$((y + 10))")
@@ -75,20 +79,28 @@ nothing='. ? . ? . ? . ?
 . ? . ? . ? . ?
 ? . ? . ? . ? .'
 
-# name | window x | window y | board drawn | board expected
+# The game's own piece pictures, which the program reads at run time.
+images=$(cd "$(dirname "$0")/../../Images" 2>/dev/null && pwd) || images=''
+
+# name | window x | window y | pictures | board drawn | board expected
 cases=(
-    "opening position, window centred|203|125|$opening|$opening"
-    "every kind of piece, window at the screen's corner|0|0|$everyKind|$everyKind"
-    "every kind of piece, window near the far corner|406|250|$everyKind|$everyKind"
-    "no window on the screen|203|125||$nothing"
+    "opening position, window centred|203|125||$opening|$opening"
+    "every kind of piece, window at the screen's corner|0|0||$everyKind|$everyKind"
+    "every kind of piece, window near the far corner|406|250||$everyKind|$everyKind"
+    "no window on the screen|203|125|||$nothing"
 )
+if [ -f "$images/Red.bmp" ]; then
+    cases+=("the game's own piece pictures|203|125|$images|$everyKind|$everyKind")
+else
+    echo "note: no Images/ beside the tests, so the game's own pictures are not read"
+fi
 
 failures=0
 for entry in "${cases[@]}"; do
-    IFS='|' read -r -d '' name winX winY drawn expected <<<"$entry" || true
+    IFS='|' read -r -d '' name winX winY pictures drawn expected <<<"$entry" || true
     expected=${expected%$'\n'}
     shot="$work/screen.png"
-    drawScreen "$shot" "$winX" "$winY" "$drawn"
+    drawScreen "$shot" "$winX" "$winY" "$drawn" "$pictures"
     actual=$(x11_read_board "$shot" "$winX" "$winY")
     if [ "$actual" = "$expected" ]; then
         echo "ok: $name"
