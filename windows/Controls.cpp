@@ -1,0 +1,93 @@
+#include "windows/Controls.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegion>
+
+#include <utility>
+
+namespace jumpline {
+
+void ClickLabel::mousePressEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    event->accept();
+}
+
+void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    event->accept();
+    emit doubleClicked();
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    if (picture.cacheKey() == shown.cacheKey())
+        return;
+    shown = picture;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    if (shown.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, shown);
+}
+
+PieceWidget::PieceWidget(std::function<bool(QPoint)> startDrag, QWidget *parent)
+    : PictureBox(parent), startDrag(std::move(startDrag))
+{
+}
+
+void PieceWidget::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && startDrag(event->position().toPoint()))
+        event->accept();
+    else
+        event->ignore();
+}
+
+RoundedFrame::RoundedFrame(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void RoundedFrame::paintEvent(QPaintEvent *)
+{
+    constexpr int lineWidth = 2;
+    constexpr qreal cornerRadius = 8;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, lineWidth));
+    painter.setBrush(Qt::NoBrush);
+    const qreal half = lineWidth / 2.0;
+    painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), cornerRadius, cornerRadius);
+}
+
+DragOutline::DragOutline(QWidget *parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void DragOutline::resizeEvent(QResizeEvent *)
+{
+    setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(Thickness, Thickness, -Thickness, -Thickness))));
+}
+
+void DragOutline::paintEvent(QPaintEvent *)
+{
+    // Black outside, white inside: the outline shows on the white and grey cells and on black.
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+} // namespace jumpline

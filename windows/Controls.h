@@ -1,0 +1,80 @@
+// The kinds of control the main window is made of, beyond Qt's own buttons.
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+
+namespace jumpline {
+
+// A label that keeps the mouse: a press on it does not reach the window beneath.
+class ClickLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
+
+// A picture drawn as it is, also while disabled (QLabel would grey it). A disabled
+// picture lets presses through to the window.
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return shown; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPixmap shown;
+};
+
+// A piece. A left press asks `startDrag` (with the press point inside the piece) whether
+// a drag begins; a press that starts none passes on to the window.
+class PieceWidget : public PictureBox {
+    Q_OBJECT
+public:
+    PieceWidget(std::function<bool(QPoint)> startDrag, QWidget *parent);
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+
+private:
+    std::function<bool(QPoint)> startDrag;
+};
+
+// A drawn rounded rectangle: a white outline, 2 px wide, no fill. Takes no mouse input.
+class RoundedFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit RoundedFrame(QWidget *parent);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+// The outline that follows the pointer while a piece is dragged: a frame only, so the
+// board shows through it, and transparent for the mouse, so the drop finds what lies below.
+class DragOutline : public QWidget {
+    Q_OBJECT
+public:
+    explicit DragOutline(QWidget *parent);
+    static constexpr int Thickness = 2;
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+};
+
+} // namespace jumpline

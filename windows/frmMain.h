@@ -1,0 +1,122 @@
+// The main window: the board, the pieces and the panel with the turn display, Multi Jump,
+// Reset and Exit. It owns the game, hands every drop and click to it, and redraws from
+// the game's data; it is also the screen the game pauses on and speaks through.
+#pragma once
+
+#include "game/Game.h"
+#include "game/Screen.h"
+#include "windows/Pictures.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+class QPushButton;
+
+namespace jumpline {
+class ClickLabel;
+class DragOutline;
+class PictureBox;
+class PieceWidget;
+class Random;
+class RoundedFrame;
+struct DesignRect;
+struct Settings;
+} // namespace jumpline
+
+class frmMain : public QWidget, public jumpline::Screen {
+    Q_OBJECT
+public:
+    // The settings are read live; the random generator is seeded when the window loads
+    // if it is the clock-seeded one of the real program.
+    frmMain(jumpline::Settings &settings, jumpline::Random &random, const jumpline::PiecePictures &pictures,
+            QWidget *parent = nullptr);
+    frmMain(jumpline::Settings &&, jumpline::Random &, const jumpline::PiecePictures &, QWidget * = nullptr) = delete;
+    ~frmMain() override;
+
+    jumpline::Game game;
+
+    // Brings every widget into line with game.board.
+    void syncWidgetsWithGame();
+
+    // Twips per pixel of a screen with this many logical dots per inch: 1440 / dpi,
+    // rounded half to even, kept within 1..60.
+    static std::int16_t twipsPerPixel(double dotsPerInch);
+
+    // Seams for tests and for the other windows.
+    void setPauseHook(std::function<void()> hook);                      // instead of waiting
+    void setPauseLength(std::function<int()> milliseconds);             // instead of the clock
+    void setMessageHook(std::function<void(const std::string &)> hook); // instead of the box
+    void setExitHook(std::function<void()> hook);                       // instead of ending the program
+    void closeOnExit(QWidget *window); // closed, in the order given, before this window on exit
+
+    const std::string &boardDump() const { return lastDump; }
+    bool dragging() const { return drag.has_value(); }
+
+    // jumpline::Screen
+    void Pause() override;
+    void ShowMessage(const std::string &text) override;
+    void ShowBoardDump(const std::string &text) override;
+    void EndProgram() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    QWidget *control(const jumpline::DesignRect &design) const;
+
+    void Form_Load();
+    void ApplyRoundedRegions();
+    void ScaleFormToScreen();
+
+    void cmdReset_Click();
+    void cmdExit_Click();
+    void optMultiJump_Clicked(bool checked);
+
+    bool startDrag(jumpline::PieceRef piece, QPoint pressInPiece);
+    void finishDrag(QPoint releasePoint);
+    std::optional<std::int16_t> dropSquare(const QWidget *target) const;
+    void releaseGrab();
+
+    jumpline::Random &random;
+    jumpline::PiecePictures pictures;
+
+    std::array<jumpline::ClickLabel *, jumpline::SquareCount + 1> Square{};
+    std::array<jumpline::PieceWidget *, jumpline::PieceCount> Red{};
+    std::array<jumpline::PieceWidget *, jumpline::PieceCount> Black{};
+    jumpline::PictureBox *Image1 = nullptr;
+    jumpline::ClickLabel *lblPassword = nullptr;
+    jumpline::RoundedFrame *Shape2 = nullptr;
+    jumpline::ClickLabel *lblPlayer = nullptr;
+    jumpline::ClickLabel *lblTurn = nullptr;
+    QPushButton *optMultiJump = nullptr;
+    QPushButton *cmdReset = nullptr;
+    QPushButton *cmdExit = nullptr;
+    jumpline::DragOutline *outline = nullptr;
+
+    struct Drag {
+        jumpline::PieceRef piece;
+        QPoint pressInPiece;
+    };
+    std::optional<Drag> drag;
+    bool captionRed = false;
+
+    std::string lastDump;
+    bool ending = false;
+    std::vector<QPointer<QWidget>> windowsClosedFirst;
+
+    std::function<void()> pauseHook;
+    std::function<int()> pauseLength;
+    std::function<void(const std::string &)> messageHook;
+    std::function<void()> exitHook;
+};
