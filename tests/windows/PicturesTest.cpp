@@ -1,0 +1,126 @@
+// Reading the four piece pictures at start-up.
+
+#include "windows/Pictures.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace jumpline {
+namespace {
+
+const char *const kNames[] = {"Red.bmp", "Black.bmp", "RedKing.bmp", "BlackKing.bmp"};
+
+void writeBitmap(const QString &path, QRgb colour, int size = PictureSizePx)
+{
+    QImage image(size, size, QImage::Format_RGB32);
+    image.fill(colour);
+    ASSERT_TRUE(image.save(path, "BMP")) << path.toStdString();
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+struct Folders {
+    QTemporaryDir root;
+    QString first = root.filePath("cwd/Images");
+    QString second = root.filePath("program/Images");
+    Folders()
+    {
+        QDir().mkpath(first);
+        QDir().mkpath(second);
+    }
+    void fill(const QString &folder, QRgb colour)
+    {
+        for (const char *name : kNames)
+            writeBitmap(QDir(folder).filePath(name), colour);
+    }
+};
+
+struct BadCase {
+    const char *name;
+    std::function<void(Folders &)> spoil;
+    std::vector<QString> errorNames; // what the message must mention ("$1", "$2": the folders)
+};
+
+TEST(PiecePictures, EveryFaultStopsWithMessageNamingFileAndPlaces)
+{
+    const BadCase cases[] = {
+        {"a missing file",
+         [](Folders &f) { QFile::remove(QDir(f.first).filePath("RedKing.bmp")); },
+         {"\"RedKing.bmp\"", "not found", "$1", "$2"}},
+        {"a picture of the wrong size",
+         [](Folders &f) { writeBitmap(QDir(f.first).filePath("Black.bmp"), qRgb(1, 2, 3), 40); },
+         {"Black.bmp", "40 x 40", "50 x 50", "$1"}},
+        {"a PNG under a bitmap's name",
+         [](Folders &f) {
+             QImage image(PictureSizePx, PictureSizePx, QImage::Format_RGB32);
+             image.fill(Qt::red);
+             image.save(QDir(f.first).filePath("BlackKing.bmp"), "PNG");
+         },
+         {"BlackKing.bmp", "not a bitmap", "$1"}},
+        {"text under a bitmap's name",
+         [](Folders &f) { writeBytes(QDir(f.first).filePath("Red.bmp"), "not a picture at all"); },
+         {"Red.bmp", "not a bitmap"}},
+        {"a bitmap with a broken header",
+         [](Folders &f) { writeBytes(QDir(f.first).filePath("Red.bmp"), QByteArray("BM") + QByteArray(60, '\xff')); },
+         {"Red.bmp", "could not be read"}},
+        {"a broken file found first hides a good one further on",
+         [](Folders &f) {
+             writeBytes(QDir(f.first).filePath("Red.bmp"), "broken");
+             f.fill(f.second, qRgb(9, 9, 9));
+         },
+         {"Red.bmp", "$1"}},
+    };
+    for (const BadCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        Folders folders;
+        folders.fill(folders.first, qRgb(200, 30, 30));
+        c.spoil(folders);
+        const PictureLoad loaded = loadPiecePictures({folders.first, folders.second});
+        EXPECT_FALSE(loaded.pictures.has_value());
+        for (QString expected : c.errorNames) {
+            expected.replace("$1", QDir::toNativeSeparators(folders.first)).replace("$2", QDir::toNativeSeparators(folders.second));
+            EXPECT_TRUE(loaded.error.contains(expected)) << loaded.error.toStdString() << "\nlacks " << expected.toStdString();
+        }
+    }
+}
+
+TEST(PiecePictures, EachFileComesFromTheFirstPlaceThatHasIt)
+{
+    Folders folders;
+    folders.fill(folders.first, qRgb(200, 30, 30));
+    QFile::remove(QDir(folders.first).filePath("BlackKing.bmp"));
+    writeBitmap(QDir(folders.second).filePath("BlackKing.bmp"), qRgb(235, 235, 235));
+    writeBitmap(QDir(folders.second).filePath("Red.bmp"), qRgb(1, 1, 1));
+
+    const PictureLoad loaded = loadPiecePictures({folders.first, folders.second});
+    ASSERT_TRUE(loaded.pictures.has_value()) << loaded.error.toStdString();
+    EXPECT_TRUE(loaded.error.isEmpty());
+    const PiecePictures &p = *loaded.pictures;
+    EXPECT_EQ(p[Picture::Red].toImage().pixel(25, 25), qRgb(200, 30, 30));
+    EXPECT_EQ(p[Picture::BlackKing].toImage().pixel(25, 25), qRgb(235, 235, 235));
+    EXPECT_EQ(p[Picture::RedKing].size(), QSize(PictureSizePx, PictureSizePx));
+}
+
+TEST(PiecePictures, LookedForUnderWorkingDirectoryThenBesideProgram)
+{
+    const QStringList folders = pictureFolders();
+    ASSERT_FALSE(folders.isEmpty());
+    EXPECT_EQ(folders.front(), QDir::current().absoluteFilePath("Images"));
+    EXPECT_EQ(folders.back(), QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("Images"));
+}
+
+} // namespace
+} // namespace jumpline
