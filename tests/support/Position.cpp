@@ -47,9 +47,14 @@ std::string render(const std::array<std::array<char, BoardSize>, BoardSize> &cel
 
 Board boardFromPicture(std::string_view picture, bool redToMove, int twipsPerPixel)
 {
+    return boardFromPicture(picture, redToMove, twipsPerPixel, twipsPerPixel);
+}
+
+Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int twipsY)
+{
     Board board;
-    board.intTwipsX = static_cast<std::int16_t>(twipsPerPixel);
-    board.intTwipsY = static_cast<std::int16_t>(twipsPerPixel);
+    board.intTwipsX = static_cast<std::int16_t>(twipsX);
+    board.intTwipsY = static_cast<std::int16_t>(twipsY);
     board.blnCurrentPlayer = redToMove;
     board.lblPlayer = redToMove ? "Red's" : "Black's";
     for (Piece &p : board.Red)
@@ -137,6 +142,23 @@ Cell cellOfPiece(const Board &board, PieceRef piece)
     if (!p.Visible)
         return {0, 0};
     return board.cellOf(p);
+}
+
+std::optional<PieceRef> pieceAt(const Board &board, Cell cell)
+{
+    for (Colour colour : {Colour::Red, Colour::Black}) {
+        for (std::int16_t i = 0; i < PieceCount; ++i) {
+            const PieceRef ref{colour, i};
+            if (board.piece(ref).Visible && board.cellOf(board.piece(ref)) == cell)
+                return ref;
+        }
+    }
+    return std::nullopt;
+}
+
+std::int16_t squareOf(Cell cell)
+{
+    return static_cast<std::int16_t>(squareIndex(cell));
 }
 
 std::vector<std::string> consistencyProblems(const Board &board, bool testModeUsed)

@@ -8,6 +8,7 @@
 
 #include "board/Board.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,8 @@ inline constexpr std::string_view kOpeningPicture =
 // A board holding exactly the picture: pieces, king flags, pictures and intBoard (light
 // cells 0). Red's pieces are enabled when Red is to move, Black's otherwise.
 Board boardFromPicture(std::string_view picture, bool redToMove = true, int twipsPerPixel = DesignTwipsPerPixel);
+// The same on a screen whose horizontal and vertical twips per pixel differ.
+Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int twipsY);
 
 // The dark cells of intBoard as a picture, in the format above.
 std::string boardPicture(const Board &board);
@@ -38,6 +41,12 @@ std::string piecesPicture(const Board &board);
 
 // The cell a piece stands on, or {0, 0} when it is parked.
 Cell cellOfPiece(const Board &board, PieceRef piece);
+
+// The visible piece standing on a cell (the first in index order, Red before Black), if any.
+std::optional<PieceRef> pieceAt(const Board &board, Cell cell);
+
+// The Square index of a dark cell, as a drop receives it.
+std::int16_t squareOf(Cell cell);
 
 // Problems with the position as the game keeps it, one line each; empty when there are
 // none: intBoard against the visible pieces, shared cells, parked pieces, enabled pieces,
