@@ -11,7 +11,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QMessageBox>
-#include <QScreen>
 
 #include <cstdio>
 
@@ -59,7 +58,6 @@ int main(int argc, char *argv[])
     jumpline::Settings settings; // a human opponent, Red first
     jumpline::ClockRandom random;
     frmMain window(settings, random, *loaded.pictures);
-    window.move(window.screen()->availableGeometry().center() - window.rect().center());
     window.show();
     window.activateWindow();
     window.setFocus();

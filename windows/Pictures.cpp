@@ -85,7 +85,7 @@ PictureLoad loadPiecePictures(const QStringList &folders)
         QString problem;
         std::optional<QPixmap> pixmap;
         if (found.isEmpty())
-            problem = QStringLiteral("\"%1\" was not found.").arg(name);
+            problem = QStringLiteral("it was not found.");
         else
             pixmap = readPicture(found, problem);
         if (!pixmap) {

@@ -57,14 +57,19 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
+void fillWith(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
 // A dark cell: light grey, a flat one-pixel black border.
 void makeDarkCell(ClickLabel *cell)
 {
-    QPalette palette = cell->palette();
-    palette.setColor(QPalette::Window, LightGrey);
-    cell->setPalette(palette);
+    fillWith(cell, LightGrey);
     setTextColour(cell, Qt::black);
-    cell->setAutoFillBackground(true);
     cell->setFrameStyle(QFrame::Box | QFrame::Plain);
     cell->setLineWidth(1);
 }
@@ -87,13 +92,11 @@ frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictur
 {
     setWindowTitle(QStringLiteral("Jumpline"));
     setFixedSize(MainWidthPx, MainHeightPx);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    fillWith(this, Qt::black);
 
     createControls();
     Form_Load();
+    move(screen()->availableGeometry().center() - rect().center()); // opens centred on the screen
 }
 
 frmMain::~frmMain() = default;
@@ -115,10 +118,7 @@ void frmMain::createControls()
         case Control::Red: {
             const PieceRef ref{design.control == Control::Red ? Colour::Red : Colour::Black, index};
             auto *piece = new PieceWidget([this, ref](QPoint press) { return startDrag(ref, press); }, this);
-            QPalette palette = piece->palette();
-            palette.setColor(QPalette::Window, LightGrey);
-            piece->setPalette(palette);
-            piece->setAutoFillBackground(true);
+            fillWith(piece, LightGrey);
             (ref.colour == Colour::Red ? Red : Black)[static_cast<std::size_t>(index)] = piece;
             widget = piece;
             break;

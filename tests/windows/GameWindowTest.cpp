@@ -117,6 +117,7 @@ TEST_F(GameWindowTest, MessageBoxIsPlainWithTitleAndOneOkButton)
         qsizetype buttons = 0;
         bool buttonIcon = true;
         bool applicationModal = false;
+        bool readable = false; // not the main window's black
     } seen;
     int answered = 0;
     QTimer answerer;
@@ -125,7 +126,8 @@ TEST_F(GameWindowTest, MessageBoxIsPlainWithTitleAndOneOkButton)
         if (box == nullptr)
             return;
         seen = {box->windowTitle(), box->text(), box->icon(), box->buttons().size(),
-                !box->buttons().front()->icon().isNull(), box->windowModality() == Qt::ApplicationModal};
+                !box->buttons().front()->icon().isNull(), box->windowModality() == Qt::ApplicationModal,
+                box->palette().color(QPalette::Window) != QColor(Qt::black)};
         ++answered;
         box->button(QMessageBox::Ok)->click();
     });
@@ -140,6 +142,7 @@ TEST_F(GameWindowTest, MessageBoxIsPlainWithTitleAndOneOkButton)
     EXPECT_EQ(seen.buttons, 1);
     EXPECT_FALSE(seen.buttonIcon);
     EXPECT_TRUE(seen.applicationModal);
+    EXPECT_TRUE(seen.readable);
     EXPECT_EQ(screenPicture(), kOpeningPicture);
 }
 

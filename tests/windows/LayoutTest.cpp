@@ -52,6 +52,7 @@ TEST_F(LayoutWindowTest, ControlsSitWhereTheLayoutPutsThem)
     }
     EXPECT_EQ(window->size(), QSize(618, 518));
     EXPECT_EQ(window->windowTitle(), "Jumpline");
+    EXPECT_EQ(window->geometry().center(), window->screen()->availableGeometry().center()) << "opens centred";
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(window->findChildren<QLabel *>(QRegularExpression(R"(^Square\(\d+\)$)")).size(), 33);
 }
