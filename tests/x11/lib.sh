@@ -87,6 +87,9 @@ x11_start() {
     export DISPLAY=":$number"
     unset WAYLAND_DISPLAY
     export QT_QPA_PLATFORM=xcb
+    # A runtime directory of the test's own, as a desktop session would give.
+    export XDG_RUNTIME_DIR="$X11_TMP/runtime"
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
     xsetroot -solid "$X11_ROOT_COLOUR"
 }
 
@@ -201,32 +204,36 @@ x11_cell_centre() {
 # '.' empty cell, 'r' red man, 'b' black man, 'R' red king, 'B' black king, and '?'
 # for a colour far from all of them (the window is not there, or not drawn).
 x11_classify() {
+    _x11_nearest "$1"
+    echo "$_x11_class"
+}
+
+# Sets _x11_class, without a subshell: a board takes 32 of these.
+_x11_nearest() {
     local hex=$1
     local r=$((16#${hex:0:2})) g=$((16#${hex:2:2})) b=$((16#${hex:4:2}))
-    local best='?' bestDistance=4800 entry
+    local bestDistance=4800 entry name red green blue distance
+    _x11_class='?'
     for entry in '.:192:192:192' 'r:200:30:30' 'b:30:30:30' 'R:255:215:0' 'B:235:235:235'; do
-        local IFS=':'
-        # shellcheck disable=SC2086
-        set -- $entry
-        local distance=$(((r - $2) ** 2 + (g - $3) ** 2 + (b - $4) ** 2))
+        IFS=':' read -r name red green blue <<<"$entry"
+        distance=$(((r - red) ** 2 + (g - green) ** 2 + (b - blue) ** 2))
         if [ "$distance" -lt "$bestDistance" ]; then
-            best=$1
+            _x11_class=$name
             bestDistance=$distance
         fi
     done
-    echo "$best"
 }
 
 # x11_read_board FILE WINX WINY: read the main window's board back from a screenshot
 # whose window has its top-left corner at (WINX, WINY). Prints eight rows, row 1
 # first, such as ". b . b . b . b"; light cells show as '.'.
 x11_read_board() {
-    local file=$1 winX=$2 winY=$3 col row x y points=() colours
+    local file=$1 winX=$2 winY=$3 col row points=() colours
     for row in 1 2 3 4 5 6 7 8; do
         for col in 1 2 3 4 5 6 7 8; do
             if [ $(((col + row) % 2)) -eq 1 ]; then
-                read -r x y <<<"$(x11_cell_centre "$col" "$row")"
-                points+=($((winX + x)) $((winY + y)))
+                points+=($((winX + X11_CELL_ORIGIN + X11_CELL_PITCH * (col - 1) + X11_CELL_SIZE / 2))
+                    $((winY + X11_CELL_ORIGIN + X11_CELL_PITCH * (row - 1) + X11_CELL_SIZE / 2)))
             fi
         done
     done
@@ -240,7 +247,8 @@ x11_read_board() {
         line=''
         for col in 1 2 3 4 5 6 7 8; do
             if [ $(((col + row) % 2)) -eq 1 ]; then
-                line+="$(x11_classify "${colours[k]}") "
+                _x11_nearest "${colours[k]}"
+                line+="$_x11_class "
                 k=$((k + 1))
             else
                 line+='. '
