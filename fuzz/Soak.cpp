@@ -1,15 +1,19 @@
 // Whole seeded games, checked after every move: the computer against a Red player who
-// drops a random legal move, and two people who both do, with Multi Jump pressed at
-// random before captures and multi-jumps continued, broken off or ended at random.
+// drops a random legal move (mostly a capture when there is one, else mostly a safe
+// one), and two people who both
+// drop random legal moves, with Multi Jump pressed at random before captures and
+// multi-jumps continued, broken off or ended at random.
 // Built with the sanitizers in the fuzz build.
 //
 //   sanitizer_soak [games] [--only N] [--trace]   (10000 games unless told; --only plays game N)
 #include "fuzz/Harness.h"
 #include "support/Referee.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 #include <random>
 #include <string>
@@ -45,7 +49,7 @@ private:
 };
 
 // Plays the side on move for one turn step. Returns false when it has no legal move.
-bool playOnce(WatchedGame &watched, Hand &hand)
+bool playOnce(WatchedGame &watched, Hand &hand, bool careful)
 {
     const Board &board = watched.game.board;
     if (board.intJumpCount > 0) {
@@ -71,9 +75,33 @@ bool playOnce(WatchedGame &watched, Hand &hand)
         return true;
     }
 
-    const std::vector<HumanMove> moves = testing::legalHumanMoves(board);
+    std::vector<HumanMove> moves = testing::legalHumanMoves(board);
     if (moves.empty())
         return false;
+    if (careful) {
+        // Mostly take a capture, else mostly a move after which Black can capture nothing:
+        // a player who plays blindly never beats the computer, and the games that Red wins
+        // or in which Black is stuck would go untested.
+        const auto keep = [&](auto wanted) {
+            std::vector<HumanMove> kept;
+            std::copy_if(moves.begin(), moves.end(), std::back_inserter(kept), wanted);
+            if (!kept.empty() && hand.chance(0.9))
+                moves = kept;
+        };
+        const auto safe = [&](const HumanMove &m) {
+            BoardArray after = board.intBoard;
+            const std::int16_t value = after(m.from);
+            after(m.from) = Empty;
+            if (m.jump)
+                after((m.from.col + m.to.col) / 2, (m.from.row + m.to.row) / 2) = Empty;
+            after(m.to) = m.to.row == 1 ? RedKing : value;
+            return !testing::blackCanCapture(after);
+        };
+        const std::size_t before = moves.size();
+        keep([](const HumanMove &m) { return m.jump; });
+        if (moves.size() == before || !moves.front().jump)
+            keep(safe);
+    }
     const HumanMove &move = hand.pick(moves);
     if (board.optMultiJump.Value == 0 && (move.jump ? hand.chance(0.5) : hand.chance(0.03)))
         watched.perform({UserAction::PressMultiJump});
@@ -117,7 +145,7 @@ int main(int argc, char **argv)
             if (watched.humanMoves >= MoveCap) {
                 ending = "move cap reached";
                 ++capped;
-            } else if (!playOnce(watched, hand)) {
+            } else if (!playOnce(watched, hand, setup.opponent == Settings::Opponent::Computer)) {
                 ending = std::string(watched.game.board.blnCurrentPlayer ? "Red" : "Black") + " (human) blocked";
             } else if (!watched.screen.messages.empty()) {
                 ending = watched.screen.messages.front();

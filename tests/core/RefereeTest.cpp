@@ -449,5 +449,28 @@ TEST(ComputerMoveReferee, BlackCannotMoveOnlyWhenItHasNoMove)
     expectProblem(referee.cannotMove(withMoves(kStepOnly, 0)), "though Black has a move");
 }
 
+// The soak once saw "Black can't move" called wrong: the referee took the -1 that a new
+// game leaves on the light cells of rows 1 to 3 for black men that could step.
+TEST(ComputerMoveReferee, LightCellsHoldNoBlackPieces)
+{
+    Board stuck = withMoves(". . . . . . . .\n"
+                            ". . . . . . . .\n"
+                            ". . . . . . . .\n"
+                            ". . . . . . . .\n"
+                            ". . . . . . . b\n"
+                            ". . . . . . r .\n"
+                            ". . . . . r . .\n"
+                            ". . . . . . . .\n",
+                            25);
+    for (int row = 1; row <= 3; ++row)
+        for (int col = 1; col <= BoardSize; ++col)
+            if (!isDark({col, row}))
+                stuck.intBoard(col, row) = BlackMan;
+    EXPECT_FALSE(testing::blackCanMove(stuck.intBoard));
+    ComputerMoveReferee referee;
+    referee.pause(stuck);
+    expectProblem(referee.cannotMove(stuck), kNone);
+}
+
 } // namespace
 } // namespace jumpline

@@ -1,5 +1,6 @@
 #include "support/Referee.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <optional>
@@ -92,6 +93,18 @@ bool blackCaptureFrom(const BoardArray &board, Cell from, std::int16_t value)
             return true;
     }
     return false;
+}
+
+// The cells of the black pieces as intBoard holds them. Only dark cells count: the light
+// ones keep what the new game put there, -1 in rows 1 to 3.
+std::vector<Cell> blackCells(const BoardArray &board)
+{
+    std::vector<Cell> cells;
+    for (int row = 1; row <= BoardSize; ++row)
+        for (int col = 1; col <= BoardSize; ++col)
+            if (isDark({col, row}) && board(col, row) < 0)
+                cells.push_back({col, row});
+    return cells;
 }
 
 struct CellChange {
@@ -199,27 +212,19 @@ std::vector<std::string> humanMoveProblems(const Board &before, const Board &aft
 
 bool blackCanCapture(const BoardArray &board)
 {
-    for (int row = 1; row <= BoardSize; ++row)
-        for (int col = 1; col <= BoardSize; ++col)
-            if (board(col, row) < 0 && blackCaptureFrom(board, {col, row}, board(col, row)))
-                return true;
-    return false;
+    const std::vector<Cell> cells = blackCells(board);
+    return std::any_of(cells.begin(), cells.end(), [&](Cell c) { return blackCaptureFrom(board, c, board(c)); });
 }
 
 bool blackCanMove(const BoardArray &board)
 {
     if (blackCanCapture(board))
         return true;
-    for (int row = 1; row <= BoardSize; ++row) {
-        for (int col = 1; col <= BoardSize; ++col) {
-            const std::int16_t value = board(col, row);
-            if (value >= 0)
-                continue;
-            for (Cell d : Diagonals) {
-                const Cell to = offset({col, row}, d);
-                if (mayGo(Colour::Black, value == BlackKing, d.row) && inside(to) && board(to) == Empty)
-                    return true;
-            }
+    for (Cell from : blackCells(board)) {
+        for (Cell d : Diagonals) {
+            const Cell to = offset(from, d);
+            if (mayGo(Colour::Black, board(from) == BlackKing, d.row) && inside(to) && board(to) == Empty)
+                return true;
         }
     }
     return false;
@@ -238,17 +243,13 @@ void ComputerMoveReferee::pause(const Board &board)
     // A capture after which the same piece could capture again, judged before the
     // capture is made (the capturing piece and the jumped one still stand).
     continuableCapture = false;
-    for (int row = 1; row <= BoardSize; ++row) {
-        for (int col = 1; col <= BoardSize; ++col) {
-            const std::int16_t value = start(col, row);
-            if (value >= 0)
-                continue;
-            for (Cell d : Diagonals) {
-                const Cell over = offset({col, row}, d), to = offset({col, row}, d, 2);
-                if (mayGo(Colour::Black, value == BlackKing, d.row) && inside(to) && start(over) > 0 &&
-                    start(to) == Empty && blackCaptureFrom(start, to, value))
-                    continuableCapture = true;
-            }
+    for (Cell from : blackCells(start)) {
+        const std::int16_t value = start(from);
+        for (Cell d : Diagonals) {
+            const Cell over = offset(from, d), to = offset(from, d, 2);
+            if (mayGo(Colour::Black, value == BlackKing, d.row) && inside(to) && start(over) > 0 &&
+                start(to) == Empty && blackCaptureFrom(start, to, value))
+                continuableCapture = true;
         }
     }
 }
