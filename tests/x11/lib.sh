@@ -69,8 +69,8 @@ x11_start() {
         3>"$X11_TMP/display" >"$X11_TMP/xvfb.log" 2>&1 &
     X11_XVFB_PID=$!
 
-    local number='' i
-    for i in $(seq 250); do
+    local number='' deadline=$((SECONDS + 5))
+    while [ "$SECONDS" -le "$deadline" ]; do
         if ! kill -0 "$X11_XVFB_PID" 2>/dev/null; then
             X11_XVFB_PID=''
             x11_skip "no X server could be started: Xvfb exited: $(tail -n 3 "$X11_TMP/xvfb.log" | tr '\n' ' ')"
