@@ -6,6 +6,7 @@
 # The program starts in the current directory, which holds no Images/, so it must find
 # its pictures beside itself. Screenshots of a failure are left here too.
 set -u
+# shellcheck source=tests/x11/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 program=${1:?usage: drag_test.sh PATH-TO-JUMPLINE}

@@ -1,3 +1,5 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2034  # X11_WIN_* and X11_ROOT_COLOUR are read by the tests
 # Shared helpers for the tests that drive the real program under a fresh X server.
 #
 # Source this file from bash. A test then calls x11_start, starts the program with

@@ -3,6 +3,7 @@
 # the main window draws them (64 px cells at a pitch of 63 px from (7, 7), a 50 px piece
 # 7 px inside its cell on a light grey surround), and read them back. Needs no X server.
 set -u
+# shellcheck source=tests/x11/lib.sh
 source "$(dirname "$0")/lib.sh"
 
 command -v convert >/dev/null 2>&1 || x11_skip "ImageMagick's convert is not installed (run scripts/setup.sh)"
