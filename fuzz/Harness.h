@@ -58,7 +58,7 @@ public:
     const std::vector<std::string> &problems() const { return found; }
     bool ok() const { return found.empty(); }
 
-    // In this order: the game holds on to the settings, the screen and the random numbers.
+    // Declared before the game, which holds on to them (and to the random numbers below).
     Settings settings;
     testing::FakeScreen screen;
 
