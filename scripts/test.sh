@@ -18,3 +18,4 @@ for step in "${steps[@]}"; do
     echo "== $step"
     "$step"
 done
+scripts/fuzz.sh 60
