@@ -3,6 +3,7 @@
 #include "windows/Pictures.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -120,6 +121,64 @@ TEST(PiecePictures, LookedForUnderWorkingDirectoryThenBesideProgram)
     ASSERT_FALSE(folders.isEmpty());
     EXPECT_EQ(folders.front(), QDir::current().absoluteFilePath("Images"));
     EXPECT_EQ(folders.back(), QDir(QCoreApplication::applicationDirPath()).absoluteFilePath("Images"));
+}
+
+// The image-format plugins loaded into this process so far, from its memory map.
+QStringList loadedImagePlugins()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    QStringList plugins;
+    for (const QByteArray &line : maps.readAll().split('\n')) {
+        const QString text = QString::fromUtf8(line);
+        const qsizetype at = text.indexOf(QStringLiteral("/imageformats/"));
+        if (at >= 0 && !plugins.contains(text.mid(at)))
+            plugins << text.mid(at);
+    }
+    return plugins;
+}
+
+// A bitmap of one colour and the pictures' size, 24 bits a pixel, written byte by byte:
+// saving it through QImage would load the image-format plugins by itself.
+QByteArray plainBitmap(QRgb colour)
+{
+    constexpr int rowBytes = (PictureSizePx * 3 + 3) / 4 * 4; // rows are padded to whole words
+    constexpr quint32 headerBytes = 14 + 40, pixelBytes = rowBytes * PictureSizePx;
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.writeRawData("BM", 2);
+    out << quint32{headerBytes + pixelBytes} << quint32{0} << quint32{headerBytes};
+    out << quint32{40} << qint32{PictureSizePx} << qint32{PictureSizePx} << quint16{1} << quint16{24} << quint32{0}
+        << pixelBytes << qint32{2835} << qint32{2835} << quint32{0} << quint32{0};
+    for (int y = 0; y < PictureSizePx; ++y) {
+        for (int x = 0; x < PictureSizePx; ++x) {
+            for (const int channel : {qBlue(colour), qGreen(colour), qRed(colour)})
+                out << static_cast<quint8>(channel);
+        }
+        for (int pad = PictureSizePx * 3; pad < rowBytes; ++pad)
+            out << quint8{0};
+    }
+    return bytes;
+}
+
+// Deciding the format from the content loaded every image-format plugin (GIF, ICO, JPEG
+// and the libraries behind them) at each start, only to ask whether they knew the file.
+TEST(PiecePictures, ReadingThemLoadsNoImagePlugins)
+{
+    if (!QFile::exists(QStringLiteral("/proc/self/maps")))
+        GTEST_SKIP() << "no /proc/self/maps to read the loaded libraries from";
+    Folders folders;
+    for (const char *name : kNames)
+        writeBytes(QDir(folders.first).filePath(name), plainBitmap(qRgb(200, 30, 30)));
+    if (!loadedImagePlugins().isEmpty())
+        GTEST_SKIP() << "an earlier test in this process loaded image plugins already";
+
+    const PictureLoad loaded = loadPiecePictures({folders.first, folders.second});
+    ASSERT_TRUE(loaded.pictures.has_value()) << loaded.error.toStdString();
+    EXPECT_EQ((*loaded.pictures)[Picture::BlackKing].toImage().pixel(25, 25), qRgb(200, 30, 30));
+    EXPECT_EQ(loadedImagePlugins().join(QLatin1Char(' ')).toStdString(), "");
 }
 
 } // namespace
