@@ -4,12 +4,15 @@
 #include "game/Random.h"
 #include "game/Settings.h"
 #include "windows/Controls.h"
+#include "windows/Look.h"
 #include "windows/MainLayout.h"
+#include "windows/Resources.h"
+#include "windows/RoundedRegion.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCursor>
 #include <QEventLoop>
-#include <QFontDatabase>
 #include <QIcon>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -19,51 +22,16 @@
 #include <QSignalBlocker>
 #include <QTime>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 using namespace jumpline;
 
 namespace {
 
-const QColor LightGrey(0xC0, 0xC0, 0xC0); // dark cells, the pieces' surround, buttons
 const QColor LightCell(0xFF, 0xFF, 0xFF);
-
-// The design's "MS Sans Serif": the platform's sans-serif at the same size and weight.
-QFont designFont(qreal points, bool bold)
-{
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-// Flat light grey buttons; pressed (or held down, as Multi Jump is) they look sunken.
-QString buttonStyle(const QColor &caption)
-{
-    return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %1; }"
-                          "QPushButton:pressed, QPushButton:checked { border-style: inset; }")
-        .arg(LightGrey.name(), caption.name());
-}
-
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        palette.setColor(group, QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
-void fillWith(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
 
 // A dark cell: light grey, a flat one-pixel black border.
 void makeDarkCell(ClickLabel *cell)
@@ -74,22 +42,13 @@ void makeDarkCell(ClickLabel *cell)
     cell->setLineWidth(1);
 }
 
-int designPixels(int twips)
-{
-    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / DesignTwipsPerPixel));
-}
-
-int twipsToPixels(Twips twips, int twipsPerPixel)
-{
-    return static_cast<int>(std::nearbyint(static_cast<double>(twips) / twipsPerPixel));
-}
-
 } // namespace
 
 frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictures, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game(settings, random, *this), random(random),
       pictures(pictures)
 {
+    initResources(); // the banner
     setWindowTitle(QStringLiteral("Jumpline"));
     setFixedSize(MainWidthPx, MainHeightPx);
     fillWith(this, Qt::black);
@@ -204,10 +163,7 @@ QWidget *frmMain::control(const DesignRect &design) const
 
 std::int16_t frmMain::twipsPerPixel(double dotsPerInch)
 {
-    constexpr double twipsPerInch = 1440;
-    constexpr double fewest = 1, most = 60;
-    const double twips = dotsPerInch > 0 ? twipsPerInch / dotsPerInch : most;
-    return roundToInt16(std::clamp(twips, fewest, most));
+    return roundToInt16(twipsFromDotsPerInch(dotsPerInch));
 }
 
 void frmMain::Form_Load()
@@ -215,9 +171,11 @@ void frmMain::Form_Load()
     if (auto *clock = dynamic_cast<ClockRandom *>(&random))
         clock->Randomize();
     ApplyRoundedRegions();
-    const QScreen *shownOn = screen();
-    game.board.intTwipsX = twipsPerPixel(shownOn->logicalDotsPerInchX());
-    game.board.intTwipsY = twipsPerPixel(shownOn->logicalDotsPerInchY());
+    // The whole numbers serve every board position; the screen's own ratio turns twips into pixels.
+    const TwipsPerPixel screenRatio = screenTwipsPerPixel(this);
+    game.board.intTwipsX = roundToInt16(screenRatio.x);
+    game.board.intTwipsY = roundToInt16(screenRatio.y);
+    scaling = {{static_cast<double>(game.board.intTwipsX), static_cast<double>(game.board.intTwipsY)}, screenRatio};
     ScaleFormToScreen();
     game.NewGame();
     syncWidgetsWithGame();
@@ -225,17 +183,28 @@ void frmMain::Form_Load()
 
 void frmMain::ApplyRoundedRegions()
 {
-    // Rounded rectangles with 15 x 15 px corners, in this order: the window (1, 1)-(618, 518),
-    // cmdReset and cmdExit (5, 5)-(67, 28), optMultiJump (9, 11)-(71, 32). Not cut yet:
-    // the window and its buttons keep their rectangular outlines.
+    ApplyRoundedRegion(this, 1, 1, 618, 518, 15, 15);
+    ApplyRoundedRegion(cmdReset, 5, 5, 67, 28, 15, 15);
+    ApplyRoundedRegion(cmdExit, 5, 5, 67, 28, 15, 15);
+    ApplyRoundedRegion(optMultiJump, 9, 11, 71, 32, 15, 15);
 }
 
 void frmMain::ScaleFormToScreen()
 {
-    // Every control keeps its design pixel position and size.
+    std::vector<DesignedControl> controls;
+    controls.reserve(MainDesign.size());
     for (const DesignRect &design : MainDesign)
-        control(design)->setGeometry(designPixels(design.Left), designPixels(design.Top), designPixels(design.Width),
-                                     designPixels(design.Height));
+        controls.push_back({control(design), {static_cast<double>(design.Left), static_cast<double>(design.Top),
+                                              static_cast<double>(design.Width), static_cast<double>(design.Height)}});
+    jumpline::ScaleFormToScreen(controls, MainRules, scaling);
+}
+
+QRect frmMain::onScreen(const QRect &designPixels) const
+{
+    constexpr double twips = DesignTwipsPerPixel;
+    return convertedGeometry({designPixels.x() * twips, designPixels.y() * twips, designPixels.width() * twips,
+                              designPixels.height() * twips},
+                             Conversion::Full, scaling);
 }
 
 void frmMain::syncWidgetsWithGame()
@@ -243,7 +212,7 @@ void frmMain::syncWidgetsWithGame()
     const Board &board = game.board;
     for (std::size_t i = 0; i < PieceCount; ++i) {
         for (const auto &[widget, piece] : {std::pair{Red[i], &board.Red[i]}, std::pair{Black[i], &board.Black[i]}}) {
-            widget->move(twipsToPixels(piece->Left, board.intTwipsX), twipsToPixels(piece->Top, board.intTwipsY));
+            widget->move(twipsToPixels(piece->Left, scaling.real.x), twipsToPixels(piece->Top, scaling.real.y));
             widget->setPicture(pictures[piece->picture]);
             widget->setVisible(piece->Visible);
         }
@@ -271,13 +240,13 @@ void frmMain::paintEvent(QPaintEvent *)
         for (int col = 1; col <= BoardSize; ++col) {
             if (isDark({col, row}))
                 continue;
-            const QRect cell(cellLeftPx(col), cellTopPx(row), CellSizePx, CellSizePx);
+            const QRect cell = onScreen({cellLeftPx(col), cellTopPx(row), CellSizePx, CellSizePx});
             painter.fillRect(cell, LightCell);
             painter.drawRect(cell.adjusted(0, 0, -1, -1));
         }
     }
     const int boardSize = CellPitchPx * (BoardSize - 1) + CellSizePx;
-    painter.drawRect(QRect(CellOriginPx, CellOriginPx, boardSize, boardSize).adjusted(0, 0, -1, -1));
+    painter.drawRect(onScreen({CellOriginPx, CellOriginPx, boardSize, boardSize}).adjusted(0, 0, -1, -1));
 }
 
 void frmMain::cmdReset_Click()
@@ -311,20 +280,49 @@ bool frmMain::startDrag(PieceRef piece, QPoint pressInPiece)
     return true;
 }
 
+void frmMain::mousePressEvent(QMouseEvent *event)
+{
+    // Presses reach the window where no enabled control takes them: the background, the
+    // light cells, the banner, a piece that may not be dragged.
+    if (event->button() != Qt::LeftButton)
+        return;
+    pressedAt = event->globalPosition().toPoint();
+    MoveFormMouse();
+}
+
+void frmMain::MoveFormMouse()
+{
+    releaseGrab();
+    const QPoint pointer = pressedAt ? *pressedAt : QCursor::pos();
+    pressedAt.reset();
+    if (QWindow *handle = windowHandle(); handle != nullptr && handle->startSystemMove())
+        return;
+    // No window manager to move it: the window follows the pointer until the button is released.
+    moveGrip = pointer - pos();
+    grabMouse();
+}
+
 void frmMain::mouseMoveEvent(QMouseEvent *event)
 {
     if (drag)
         outline->move(event->position().toPoint() - drag->pressInPiece);
+    else if (moveGrip)
+        move(event->globalPosition().toPoint() - *moveGrip);
     else
         QWidget::mouseMoveEvent(event);
 }
 
 void frmMain::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (drag && event->button() == Qt::LeftButton)
+    if (drag && event->button() == Qt::LeftButton) {
         finishDrag(event->position().toPoint());
-    else
+    } else if (moveGrip && event->button() == Qt::LeftButton) {
+        move(event->globalPosition().toPoint() - *moveGrip);
+        moveGrip.reset();
+        releaseGrab();
+    } else {
         QWidget::mouseReleaseEvent(event);
+    }
 }
 
 void frmMain::finishDrag(QPoint releasePoint)

@@ -6,6 +6,7 @@
 #include "game/Game.h"
 #include "game/Screen.h"
 #include "windows/Pictures.h"
+#include "windows/ScaleFormToScreen.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -49,6 +50,11 @@ public:
     // rounded half to even, kept within 1..60.
     static std::int16_t twipsPerPixel(double dotsPerInch);
 
+    // Moves this window with the mouse, as a press on a title bar would, until the left
+    // button is released: by the window manager, or where there is none by following the
+    // pointer itself.
+    void MoveFormMouse();
+
     // Seams for tests and for the other windows.
     void setPauseHook(std::function<void()> hook);                      // instead of waiting
     void setPauseLength(std::function<int()> milliseconds);             // instead of the clock
@@ -67,6 +73,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override; // the left button moves the window
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -78,6 +85,7 @@ private:
     void Form_Load();
     void ApplyRoundedRegions();
     void ScaleFormToScreen();
+    QRect onScreen(const QRect &designPixels) const; // a drawn shape's design pixels, converted
 
     void cmdReset_Click();
     void cmdExit_Click();
@@ -110,6 +118,10 @@ private:
     };
     std::optional<Drag> drag;
     bool captionRed = false;
+
+    jumpline::Ratios scaling;          // of the load: intTwipsX/Y and the screen's own ratio
+    std::optional<QPoint> pressedAt;   // where the press that moves the window was made
+    std::optional<QPoint> moveGrip;    // pointer minus window position, while it follows the pointer
 
     std::string lastDump;
     bool ending = false;
