@@ -4,28 +4,18 @@
 #include "game/Settings.h"
 #include "windows/Display.h"
 #include "windows/Pictures.h"
+#include "windows/Resources.h"
 #include "windows/frmMain.h"
+#include "windows/frmSplash.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
-
-QIcon applicationIcon()
-{
-    QIcon icon;
-    for (const int size : {16, 24, 32}) {
-        const QString file = QStringLiteral(":/icons/jumpline-%1.png").arg(size);
-        if (QFile::exists(file))
-            icon.addFile(file, QSize(size, size));
-    }
-    return icon;
-}
 
 // A message box needs someone to answer it; the offscreen and minimal platforms have nobody.
 bool canShowMessageBox()
@@ -45,7 +35,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jumpline"));
-    QApplication::setWindowIcon(applicationIcon());
+    QApplication::setWindowIcon(jumpline::applicationIcon()); // on every window
 
     const jumpline::PictureLoad loaded = jumpline::loadPiecePictures(jumpline::pictureFolders());
     if (!loaded.pictures) {
@@ -55,11 +45,12 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    jumpline::Settings settings; // a human opponent, Red first
+    // The start-up window comes first; "Start Game" makes the main window, which plays
+    // with the start-up window's settings.
     jumpline::ClockRandom random;
-    frmMain window(settings, random, *loaded.pictures);
-    window.show();
-    window.activateWindow();
-    window.setFocus();
+    frmSplash splash([&](jumpline::Settings &settings) {
+        return std::make_unique<frmMain>(settings, random, *loaded.pictures);
+    });
+    splash.show();
     return QApplication::exec();
 }
