@@ -18,7 +18,7 @@ QFont designFont(qreal points, bool bold)
 QString buttonStyle(const QColor &caption)
 {
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %1; }"
-                          "QPushButton:pressed, QPushButton:checked { border-style: inset; }")
+                          "QPushButton:pressed, QPushButton:checked { border-style: inset; padding: 1px 0 0 1px; }")
         .arg(LightGrey.name(), caption.name());
 }
 

@@ -17,7 +17,8 @@ inline const QColor DisabledText(0x80, 0x80, 0x80);
 QFont designFont(qreal points, bool bold);
 
 // Flat light grey buttons with a caption of this colour; pressed (or held down, as Multi
-// Jump is) they look sunken.
+// Jump is) they look sunken and the caption moves a pixel down and right, which still
+// shows where a rounded outline has cut the border away.
 QString buttonStyle(const QColor &caption);
 
 // The widget's text colour in every state, disabled included.
