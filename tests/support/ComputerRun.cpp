@@ -321,8 +321,17 @@ std::vector<std::string> computerMoveProblems(const std::vector<Board> &position
             problem("Black(" + std::to_string(i) + ") on row 8 is not shown and recorded as a king");
     }
     if (after.intAIMoves != before.intAIMoves + 1)
-        problem("intAIMoves went from " + std::to_string(before.intAIMoves) + " to " + std::to_string(after.intAIMoves));
+        problem("intAIMoves went from " + std::to_string(before.intAIMoves) + " to " +
+                std::to_string(after.intAIMoves));
     return problems;
+}
+
+std::string linesOf(const std::vector<std::string> &problems)
+{
+    std::string out;
+    for (const std::string &line : problems)
+        out += line + '\n';
+    return out;
 }
 
 } // namespace jumpline::testing

@@ -86,4 +86,7 @@ bool blackCanMove(const Board &board);
 // and the move counter of the finishing step. Empty when the move is legal.
 std::vector<std::string> computerMoveProblems(const std::vector<Board> &positions);
 
+// Problems one per line, for a failure message.
+std::string linesOf(const std::vector<std::string> &problems);
+
 } // namespace jumpline::testing
