@@ -49,9 +49,9 @@ std::optional<PieceRef> pieceAt(const Board &board, Cell cell);
 std::int16_t squareOf(Cell cell);
 
 // Problems with the position as the game keeps it, one line each; empty when there are
-// none: intBoard against the visible pieces, shared cells, parked pieces, enabled pieces,
-// the turn display, the Multi Jump caption. `testModeUsed` skips what free placement may
-// legitimately break.
+// none: intBoard against the visible pieces, shared cells, parked pieces, pictures against
+// king flags, the turn display. `testModeUsed` skips what free placement may legitimately
+// break. (Which pieces are enabled depends on the opponent: see support/Invariants.h.)
 std::vector<std::string> consistencyProblems(const Board &board, bool testModeUsed = false);
 
 } // namespace jumpline::testing
