@@ -168,8 +168,7 @@ std::int16_t frmMain::twipsPerPixel(double dotsPerInch)
 
 void frmMain::Form_Load()
 {
-    if (auto *clock = dynamic_cast<ClockRandom *>(&random))
-        clock->Randomize();
+    random.Randomize();
     ApplyRoundedRegions();
     // The whole numbers serve every board position; the screen's own ratio turns twips into pixels.
     const TwipsPerPixel screenRatio = screenTwipsPerPixel(this);

@@ -34,8 +34,7 @@ struct Settings;
 class frmMain : public QWidget, public jumpline::Screen {
     Q_OBJECT
 public:
-    // The settings are read live; the random generator is seeded when the window loads
-    // if it is the clock-seeded one of the real program.
+    // The settings are read live; the random generator is seeded when the window loads.
     frmMain(jumpline::Settings &settings, jumpline::Random &random, const jumpline::PiecePictures &pictures,
             QWidget *parent = nullptr);
     frmMain(jumpline::Settings &&, jumpline::Random &, const jumpline::PiecePictures &, QWidget * = nullptr) = delete;
