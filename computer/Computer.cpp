@@ -8,8 +8,8 @@ namespace jumpline {
 Computer::Outcome Computer::ComputerMove()
 {
     screen.Pause();
-    const bool moved = captures() || rescue() || crowningStep() || safeCoveredStep() || edgeStep() || safeStep() ||
-                       anyStep();
+    const bool moved = captures() || rescue() || crowningStep() || safeStep(SafeStep::KeepingNeighboursCovered) ||
+                       edgeStep() || safeStep(SafeStep::Plain) || anyStep();
     if (!moved)
         screen.ShowMessage("Black can't move. Red is the victor!");
     finish();
@@ -83,29 +83,35 @@ bool Computer::keepsNeighboursCovered(Cell p, int d) const
     return true;
 }
 
-bool Computer::crowningStep()
+// The two-direction loop onto row 8 that phases 3 and 5 share.
+bool Computer::stepOntoRowEight(std::int16_t i, Cell p)
 {
-    return visitPieces(startPiece(), [&](std::int16_t i, Cell p) {
-        if (king(i))
-            return false;
-        const int d0 = drawInt(random, 2, 1);
-        for (int k = 0; k < 2; ++k) {
-            const int d = k == 0 ? d0 : 3 - d0;
-            if (d == 1 && p.row == 7 && empty(p.col - 1, 8)) {
-                step(i, p, {p.col - 1, 8});
-                return true;
-            }
-            if (d == 2 && p.row == 7 && p.col != 8 && empty(p.col + 1, 8)) {
-                step(i, p, {p.col + 1, 8});
-                return true;
-            }
+    const int d0 = drawInt(random, 2, 1);
+    for (int k = 0; k < 2; ++k) {
+        const int d = k == 0 ? d0 : 3 - d0;
+        if (d == 1 && p.row == 7 && empty(p.col - 1, 8)) {
+            step(i, p, {p.col - 1, 8});
+            return true;
         }
-        return false;
-    });
+        if (d == 2 && p.row == 7 && p.col != 8 && empty(p.col + 1, 8)) {
+            step(i, p, {p.col + 1, 8});
+            return true;
+        }
+    }
+    return false;
 }
 
-bool Computer::safeCoveredStep()
+bool Computer::crowningStep()
 {
+    return visitPieces(startPiece(), [&](std::int16_t i, Cell p) { return !king(i) && stepOntoRowEight(i, p); });
+}
+
+// Phases 4 and 6: a step to a safe cell. Phase 4 also keeps the neighbours covered and
+// judges a king's step back by the backward safety test; phase 6 uses the weaker mirrored
+// forward test there.
+bool Computer::safeStep(SafeStep kind)
+{
+    const bool covered = kind == SafeStep::KeepingNeighboursCovered;
     return visitPieces(startPieceFirstMoveExcepted(), [&](std::int16_t i, Cell p) {
         const int d0 = drawInt(random, 4, 1);
         for (int k = 0; k < 4; ++k) {
@@ -115,8 +121,9 @@ bool Computer::safeCoveredStep()
             if (!twoCellRange(d, p))
                 continue;
             const Cell to = neighbour(p, d);
-            const bool safe = d <= 2 ? forwardSafe(p, Directions[d].dc) : backwardSafe(p, Directions[d].dc);
-            if (empty(to.col, to.row) && safe && keepsNeighboursCovered(p, d)) {
+            const int x = Directions[d].dc;
+            const bool safe = d <= 2 ? forwardSafe(p, x) : covered ? backwardSafe(p, x) : mirroredForwardSafe(p, x);
+            if (empty(to.col, to.row) && safe && (!covered || keepsNeighboursCovered(p, d))) {
                 step(i, p, to);
                 return true;
             }
@@ -142,19 +149,8 @@ bool Computer::edgeStep()
             step(i, p, to);
             return true;
         }
-        // Onto row 8, men and kings alike.
-        const int ahead = drawInt(random, 2, 1);
-        for (int k = 0; k < 2; ++k) {
-            const int d = k == 0 ? ahead : 3 - ahead;
-            if (d == 1 && row == 7 && empty(col - 1, 8)) {
-                step(i, p, {col - 1, 8});
-                return true;
-            }
-            if (d == 2 && row == 7 && col != 8 && empty(col + 1, 8)) {
-                step(i, p, {col + 1, 8});
-                return true;
-            }
-        }
+        if (stepOntoRowEight(i, p)) // men and kings alike
+            return true;
         // Back onto row 1: kings only, though every piece that gets here draws its start.
         const int back = drawInt(random, 2, 1);
         if (!king(i))
@@ -167,27 +163,6 @@ bool Computer::edgeStep()
             }
             if (d == 2 && row == 2 && empty(col + 1, 1)) {
                 step(i, p, {col + 1, 1});
-                return true;
-            }
-        }
-        return false;
-    });
-}
-
-bool Computer::safeStep()
-{
-    return visitPieces(startPieceFirstMoveExcepted(), [&](std::int16_t i, Cell p) {
-        const int d0 = drawInt(random, 4, 1);
-        for (int k = 0; k < 4; ++k) {
-            const int d = rotatedDirection(d0, k);
-            if (d >= 3 && !king(i))
-                continue;
-            if (!twoCellRange(d, p))
-                continue;
-            const Cell to = neighbour(p, d);
-            const bool safe = d <= 2 ? forwardSafe(p, Directions[d].dc) : mirroredForwardSafe(p, Directions[d].dc);
-            if (empty(to.col, to.row) && safe) {
-                step(i, p, to);
                 return true;
             }
         }

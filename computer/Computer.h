@@ -75,10 +75,11 @@ private:
     bool rescue();
     bool rescueFromAhead(std::int16_t i, Cell p, int s);
     bool rescueFromBehind(std::int16_t i, Cell p, int s);
+    enum class SafeStep { KeepingNeighboursCovered, Plain };
     bool crowningStep();
-    bool safeCoveredStep();
+    bool stepOntoRowEight(std::int16_t i, Cell p);
+    bool safeStep(SafeStep kind);
     bool edgeStep();
-    bool safeStep();
     bool anyStep();
     void finish();
 
