@@ -8,6 +8,8 @@
 #include "windows/MainLayout.h"
 #include "windows/Resources.h"
 #include "windows/RoundedRegion.h"
+#include "windows/frmPassword.h"
+#include "windows/frmTest.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,8 +47,8 @@ void makeDarkCell(ClickLabel *cell)
 } // namespace
 
 frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictures, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game(settings, random, *this), random(random),
-      pictures(pictures)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game(settings, random, *this), settings(settings),
+      random(random), pictures(pictures)
 {
     initResources(); // the banner
     setWindowTitle(QStringLiteral("Jumpline"));
@@ -140,6 +142,7 @@ void frmMain::createControls()
     connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(optMultiJump, &QPushButton::clicked, this, &frmMain::optMultiJump_Clicked);
+    connect(lblPassword, &ClickLabel::doubleClicked, this, &frmMain::lblPassword_DblClick);
 }
 
 QWidget *frmMain::control(const DesignRect &design) const
@@ -228,6 +231,8 @@ void frmMain::syncWidgetsWithGame()
     }
     Square[DeleteSquare]->setVisible(board.DeleteVisible);
     Square[DeleteSquare]->setEnabled(board.DeleteEnabled);
+    if (testWindow)
+        testWindow->showTestMode(settings.blnTestMode);
 }
 
 void frmMain::paintEvent(QPaintEvent *)
@@ -264,6 +269,33 @@ void frmMain::optMultiJump_Clicked(bool checked)
 {
     game.SetMultiJump(checked);
     syncWidgetsWithGame();
+}
+
+void frmMain::lblPassword_DblClick()
+{
+    if (!passwordDialog)
+        passwordDialog = std::make_unique<frmPassword>(*this);
+    passwordDialog->showOverOwner();
+}
+
+frmTest &frmMain::loadTestWindow()
+{
+    if (!testWindow) {
+        testWindow = std::make_unique<frmTest>(*this);
+        testWindow->showTestMode(settings.blnTestMode);
+        connect(testWindow.get(), &frmTest::unloaded, this, [this] {
+            // It deletes itself once its close is done.
+            static_cast<void>(testWindow.release());
+        });
+    }
+    return *testWindow;
+}
+
+frmTest &frmMain::ShowTestWindow()
+{
+    frmTest &window = loadTestWindow();
+    window.showAndFocus();
+    return window;
 }
 
 bool frmMain::startDrag(PieceRef piece, QPoint pressInPiece)
@@ -416,6 +448,9 @@ void frmMain::ShowMessage(const std::string &text)
 void frmMain::ShowBoardDump(const std::string &text)
 {
     lastDump = text;
+    // The first dump loads the test window without showing it.
+    if (!ending)
+        loadTestWindow().PrintBoard(text);
 }
 
 void frmMain::EndProgram()
@@ -426,6 +461,8 @@ void frmMain::EndProgram()
     for (const QPointer<QWidget> &window : windowsClosedFirst)
         if (window)
             window->close();
+    if (testWindow)
+        testWindow->close(); // its own close switches test mode off first
     close();
     if (exitHook)
         exitHook();

@@ -1,6 +1,7 @@
 // The main window: the board, the pieces and the panel with the turn display, Multi Jump,
-// Reset and Exit. It owns the game, hands every drop and click to it, and redraws from
-// the game's data; it is also the screen the game pauses on and speaks through.
+// Reset, Exit and the hidden spot that opens the password dialog. It owns the game, hands
+// every drop and click to it, and redraws from the game's data; it is also the screen the
+// game pauses on and speaks through. It owns the password dialog and the test window too.
 #pragma once
 
 #include "game/Game.h"
@@ -14,11 +15,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 class QPushButton;
+class frmPassword;
+class frmTest;
 
 namespace jumpline {
 class ClickLabel;
@@ -59,7 +63,14 @@ public:
     void setPauseLength(std::function<int()> milliseconds);             // instead of the clock
     void setMessageHook(std::function<void(const std::string &)> hook); // instead of the box
     void setExitHook(std::function<void()> hook);                       // instead of ending the program
-    void closeOnExit(QWidget *window); // closed, in the order given, before this window on exit
+    void closeOnExit(QWidget *window); // closed, in the order given, before the test window and this one on exit
+
+    // Shows the test window (loading it first if need be) and gives it the focus.
+    frmTest &ShowTestWindow();
+    // The password dialog and the test window while they are loaded; null before and,
+    // for the test window, after it was closed.
+    frmPassword *loadedPasswordDialog() const { return passwordDialog.get(); }
+    frmTest *loadedTestWindow() const { return testWindow.get(); }
 
     const std::string &boardDump() const { return lastDump; }
     bool dragging() const { return drag.has_value(); }
@@ -89,12 +100,16 @@ private:
     void cmdReset_Click();
     void cmdExit_Click();
     void optMultiJump_Clicked(bool checked);
+    void lblPassword_DblClick();
+
+    frmTest &loadTestWindow(); // hidden, if it was not loaded
 
     bool startDrag(jumpline::PieceRef piece, QPoint pressInPiece);
     void finishDrag(QPoint releasePoint);
     std::optional<std::int16_t> dropSquare(const QWidget *target) const;
     void releaseGrab();
 
+    jumpline::Settings &settings;
     jumpline::Random &random;
     jumpline::PiecePictures pictures;
 
@@ -125,6 +140,8 @@ private:
     std::string lastDump;
     bool ending = false;
     std::vector<QPointer<QWidget>> windowsClosedFirst;
+    std::unique_ptr<frmPassword> passwordDialog; // made on first use, then only hidden
+    std::unique_ptr<frmTest> testWindow;         // made on first use, destroyed when closed
 
     std::function<void()> pauseHook;
     std::function<int()> pauseLength;
