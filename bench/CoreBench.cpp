@@ -38,17 +38,6 @@ using testing::squareOf;
 
 constexpr std::uint64_t Seed = 20240607;
 
-// Red(9) has stepped from (3, 6) to (4, 5); Black answers.
-constexpr std::string_view kAfterFirstStep =
-    ". b . b . b . b\n"
-    "b . b . b . b .\n"
-    ". b . b . b . b\n"
-    ". . . . . . . .\n"
-    ". . . r . . . .\n"
-    "r . . . r . r .\n"
-    ". r . r . r . r\n"
-    "r . r . r . r .\n";
-
 // Ten black pieces, a black king among red ones, eleven red men. Black can capture
 // nothing, while the red man on (2, 5) threatens the black man on (3, 4): the computer
 // goes through its capture passes and its rescue rules before it settles on a step.
@@ -224,7 +213,7 @@ void timeComputerMove(benchmark::State &state, const ComputerSetup &setup)
 // Black's first move of a game, after Red's first step.
 void BM_ComputerMoveOpening(benchmark::State &state)
 {
-    timeComputerMove(state, ComputerSetup(kAfterFirstStep).aiMoves(0));
+    timeComputerMove(state, ComputerSetup(testing::kAfterRedNineStepsPicture).aiMoves(0));
 }
 
 void BM_ComputerMoveMiddleGame(benchmark::State &state)

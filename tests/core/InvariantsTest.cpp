@@ -1,6 +1,7 @@
 // The invariants that the fuzzer and the soak check after every action: each must hold in
 // a game as the game plays it, and each must catch the fault it is there for.
 #include "game/Game.h"
+#include "support/ExpectProblem.h"
 #include "support/FakeScreen.h"
 #include "support/Invariants.h"
 #include "support/Position.h"
@@ -16,28 +17,12 @@
 namespace jumpline {
 namespace {
 
+using testing::expectProblem;
 using testing::FakeScreen;
 using testing::InvariantChecker;
 using testing::ScriptedRandom;
 
 constexpr std::string_view kNone{};
-
-std::string joined(const std::vector<std::string> &problems)
-{
-    std::string text;
-    for (const std::string &p : problems)
-        text += p + "\n";
-    return text;
-}
-
-void expectProblem(const std::vector<std::string> &problems, std::string_view wanted)
-{
-    if (wanted.empty()) {
-        EXPECT_TRUE(problems.empty()) << joined(problems);
-        return;
-    }
-    EXPECT_NE(joined(problems).find(wanted), std::string::npos) << "wanted \"" << wanted << "\", got:\n" << joined(problems);
-}
 
 struct Table {
     explicit Table(Settings::Opponent opponent, Settings::FirstPlayer first = Settings::FirstPlayer::Red)

@@ -1,5 +1,6 @@
 // The referee that the fuzzer and the soak trust to tell legal moves from illegal ones: it
 // must find every legal drop, and it must object to every kind of wrong move.
+#include "support/ExpectProblem.h"
 #include "support/Position.h"
 #include "support/Referee.h"
 
@@ -14,6 +15,7 @@
 namespace jumpline {
 namespace {
 
+using testing::expectProblem;
 using testing::boardFromPicture;
 using testing::ComputerMoveReferee;
 using testing::HumanMove;
@@ -22,24 +24,6 @@ using testing::kOpeningPicture;
 using testing::legalHumanMoves;
 
 constexpr std::string_view kNone{};
-
-std::string joined(const std::vector<std::string> &problems)
-{
-    std::string text;
-    for (const std::string &p : problems)
-        text += p + "\n";
-    return text;
-}
-
-// Expects no problem when `wanted` is empty, else one that mentions it.
-void expectProblem(const std::vector<std::string> &problems, std::string_view wanted)
-{
-    if (wanted.empty()) {
-        EXPECT_TRUE(problems.empty()) << joined(problems);
-        return;
-    }
-    EXPECT_NE(joined(problems).find(wanted), std::string::npos) << "wanted \"" << wanted << "\", got:\n" << joined(problems);
-}
 
 PieceRef pieceOn(const Board &board, Cell cell)
 {

@@ -26,6 +26,17 @@ inline constexpr std::string_view kOpeningPicture =
     ". r . r . r . r\n"
     "r . r . r . r .\n";
 
+// The opening after Red(9) has stepped from (3, 6) to (4, 5): the first move of many tests.
+inline constexpr std::string_view kAfterRedNineStepsPicture =
+    ". b . b . b . b\n"
+    "b . b . b . b .\n"
+    ". b . b . b . b\n"
+    ". . . . . . . .\n"
+    ". . . r . . . .\n"
+    "r . . . r . r .\n"
+    ". r . r . r . r\n"
+    "r . r . r . r .\n";
+
 // A board holding exactly the picture: pieces, king flags, pictures and intBoard (light
 // cells 0). Red's pieces are enabled when Red is to move, Black's otherwise.
 Board boardFromPicture(std::string_view picture, bool redToMove = true, int twipsPerPixel = DesignTwipsPerPixel);

@@ -11,15 +11,6 @@
 namespace jumpline::testing {
 namespace {
 
-constexpr std::string_view kAfterRedNine = ". b . b . b . b\n"
-                                           "b . b . b . b .\n"
-                                           ". b . b . b . b\n"
-                                           ". . . . . . . .\n"
-                                           ". . . r . . . .\n"
-                                           "r . . . r . r .\n"
-                                           ". r . r . r . r\n"
-                                           "r . r . r . r .\n";
-
 using DragWindowTest = WindowTest;
 
 TEST_F(DragWindowTest, DragMovesPieceAndPassesTurn)
@@ -49,12 +40,12 @@ TEST_F(DragWindowTest, DragMovesPieceAndPassesTurn)
     EXPECT_EQ(QWidget::mouseGrabber(), nullptr);
     EXPECT_EQ(redNine->pos(), QPoint(pieceLeftPx(4), pieceTopPx(5)));
     EXPECT_EQ(text("lblPlayer"), "Black's");
-    EXPECT_EQ(screenPicture(), kAfterRedNine);
+    EXPECT_EQ(screenPicture(), kAfterRedNineStepsPicture);
     EXPECT_FALSE(window->boardDump().empty()) << "a completed move prints the board";
 
     // Black is on move now: its men can be dragged, Red's cannot.
     dragCell(4, 5, 5, 4);
-    EXPECT_EQ(screenPicture(), kAfterRedNine);
+    EXPECT_EQ(screenPicture(), kAfterRedNineStepsPicture);
     dragCell(2, 3, 1, 4);
     EXPECT_EQ(text("lblPlayer"), "Red's");
     EXPECT_EQ(screenPicture()[3 * 16], 'b') << screenPicture();

@@ -182,14 +182,7 @@ TEST_F(GameWindowTest, ComputerAnswersRedDropOnTheWidgets)
 
     EXPECT_GE(pauses, 1);
     EXPECT_EQ(turnDuringPause, "Black's");
-    EXPECT_EQ(shownDuringPause, ". b . b . b . b\n"
-                                "b . b . b . b .\n"
-                                ". b . b . b . b\n"
-                                ". . . . . . . .\n"
-                                ". . . r . . . .\n"
-                                "r . . . r . r .\n"
-                                ". r . r . r . r\n"
-                                "r . r . r . r .\n");
+    EXPECT_EQ(shownDuringPause, kAfterRedNineStepsPicture);
     const std::string answered = computerAnswer(3, 6, 4, 5);
     EXPECT_NE(answered, shownDuringPause);
     EXPECT_EQ(screenPicture(), answered);

@@ -190,15 +190,6 @@ void dragCell(frmMain *window, int fromCol, int fromRow, int toCol, int toRow)
     QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
 }
 
-constexpr std::string_view kRedNineMoved = ". b . b . b . b\n"
-                                           "b . b . b . b .\n"
-                                           ". b . b . b . b\n"
-                                           ". . . . . . . .\n"
-                                           ". . . r . . . .\n"
-                                           "r . . . r . r .\n"
-                                           ". r . r . r . r\n"
-                                           "r . r . r . r .\n";
-
 constexpr std::string_view kBlackFirstMoved = ". b . b . b . b\n"
                                               "b . b . b . b .\n"
                                               ". . . b . b . b\n"
@@ -249,11 +240,11 @@ TEST_F(SplashTest, StartGameOpensTheFirstGameOfTheChoice)
             if (c.computerAnswers) {
                 EXPECT_EQ(pauses, 1) << "the computer answered";
                 EXPECT_EQ(main()->game.board.intAIMoves, 1);
-                EXPECT_NE(boardPicture(main()->game.board), kRedNineMoved);
+                EXPECT_NE(boardPicture(main()->game.board), kAfterRedNineStepsPicture);
                 EXPECT_EQ(main()->findChild<QLabel *>("lblPlayer")->text(), "Red's");
             } else {
                 EXPECT_EQ(pauses, 0);
-                EXPECT_EQ(boardPicture(main()->game.board), kRedNineMoved);
+                EXPECT_EQ(boardPicture(main()->game.board), kAfterRedNineStepsPicture);
                 EXPECT_EQ(main()->findChild<QLabel *>("lblPlayer")->text(), "Black's");
             }
         } else {
