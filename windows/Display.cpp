@@ -1,30 +1,47 @@
 #include "windows/Display.h"
 
+#include <QDir>
+#include <QLibraryInfo>
+
 #include <xcb/xcb.h>
 
 #include <cstdlib>
+#include <string_view>
 
 namespace jumpline {
 
 namespace {
 
-bool isSet(const char *name)
+std::string_view variable(const char *name)
 {
     const char *value = std::getenv(name);
-    return value != nullptr && *value != '\0';
+    return value != nullptr ? value : "";
+}
+
+// Whether Qt has a Wayland platform to use; Debian ships it apart from Qt itself.
+bool waylandPlatformInstalled()
+{
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return !platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
 }
 
 } // namespace
 
 std::optional<std::string> displayProblem()
 {
-    if (isSet("QT_QPA_PLATFORM") || isSet("WAYLAND_DISPLAY"))
+    // A platform chosen by name is trusted, unless it is the X platform, which still needs
+    // an X server. Wayland is used where Qt has it and a Wayland display is named;
+    // otherwise Qt falls back to X.
+    const std::string_view platform = variable("QT_QPA_PLATFORM");
+    if (!platform.empty() && !platform.starts_with("xcb"))
         return std::nullopt;
-    if (!isSet("DISPLAY"))
+    if (platform.empty() && !variable("WAYLAND_DISPLAY").empty() && waylandPlatformInstalled())
+        return std::nullopt;
+
+    const std::string display(variable("DISPLAY"));
+    if (display.empty())
         return "no display: DISPLAY is not set, so there is no X server to show the game on. "
                "Start it from a desktop session, or under a virtual X server (xvfb-run).";
-
-    const std::string display = std::getenv("DISPLAY");
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
     const bool answered = xcb_connection_has_error(connection) == 0;
     xcb_disconnect(connection);

@@ -8,7 +8,8 @@
 namespace jumpline {
 
 // Why the program cannot show its windows, in plain words; nothing when it can (or when
-// QT_QPA_PLATFORM chooses the platform, or a Wayland display is named).
+// QT_QPA_PLATFORM chooses a platform other than X, or a Wayland display is named and Qt
+// has its Wayland platform).
 std::optional<std::string> displayProblem();
 
 } // namespace jumpline

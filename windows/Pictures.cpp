@@ -1,10 +1,14 @@
 #include "windows/Pictures.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
+
+#include <cstdint>
 
 namespace jumpline {
 
@@ -41,21 +45,63 @@ QStringList pictureFolders()
 
 namespace {
 
+constexpr qint64 MaxPictureBytes = 1 << 20; // a 50 x 50 piece picture takes under 10 KB
+
+std::uint32_t littleEndian(const QByteArray &bytes, int at, int size)
+{
+    std::uint32_t value = 0;
+    for (int i = size - 1; i >= 0; --i)
+        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+    return value;
+}
+
+// Qt's reader fills in what is missing from a cut-off bitmap; the header says how long
+// the pixels of an uncompressed one are.
+bool truncated(const QByteArray &bytes)
+{
+    constexpr int headerSize = 54;
+    if (bytes.size() < headerSize)
+        return true;
+    const std::uint32_t compression = littleEndian(bytes, 30, 4);
+    if (compression != 0 && compression != 3) // run-length encoded: no fixed length
+        return false;
+    const std::uint64_t pixelsAt = littleEndian(bytes, 10, 4);
+    const std::uint64_t width = littleEndian(bytes, 18, 4);
+    const auto height = static_cast<std::int32_t>(littleEndian(bytes, 22, 4));
+    const std::uint64_t bitsPerPixel = littleEndian(bytes, 28, 2);
+    const std::uint64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
+    return static_cast<std::uint64_t>(bytes.size()) < pixelsAt + rowBytes * rows;
+}
+
 // The picture, or a sentence saying what is wrong with the file.
 std::optional<QPixmap> readPicture(const QString &path, QString &problem)
 {
     // Only Qt's built-in BMP reader looks at the file: deciding the format from the content
     // would first load every image-format plugin (GIF, ICO, JPEG ...) to ask each of them,
     // a few milliseconds of the program's start.
-    QImageReader reader(path, "bmp");
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = QStringLiteral("\"%1\" could not be opened: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
+        return std::nullopt;
+    }
+    QByteArray bytes = file.read(MaxPictureBytes + 1);
+    if (bytes.size() > MaxPictureBytes) {
+        problem = QStringLiteral("\"%1\" is too large for a 50 x 50 piece picture.").arg(QDir::toNativeSeparators(path));
+        return std::nullopt;
+    }
+    QBuffer buffer(&bytes);
+    QImageReader reader(&buffer, "bmp");
     reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
         problem = QStringLiteral("\"%1\" is not a bitmap (BMP) file.").arg(QDir::toNativeSeparators(path));
         return std::nullopt;
     }
     const QImage image = reader.read();
-    if (image.isNull()) {
-        problem = QStringLiteral("\"%1\" could not be read: %2.").arg(QDir::toNativeSeparators(path), reader.errorString());
+    if (image.isNull() || truncated(bytes)) {
+        problem = QStringLiteral("\"%1\" could not be read: %2.")
+                      .arg(QDir::toNativeSeparators(path),
+                           image.isNull() ? reader.errorString() : QStringLiteral("the file is cut short"));
         return std::nullopt;
     }
     if (image.width() != PictureSizePx || image.height() != PictureSizePx) {

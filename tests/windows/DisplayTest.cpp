@@ -3,6 +3,8 @@
 #include "windows/Display.h"
 
 #include <QByteArray>
+#include <QDir>
+#include <QLibraryInfo>
 #include <QtGlobal>
 
 #include <gtest/gtest.h>
@@ -41,6 +43,13 @@ private:
     std::array<std::optional<QByteArray>, kVariables.size()> saved;
 };
 
+// Without Qt's Wayland platform (a package of its own) Qt falls back to X.
+bool waylandInQt()
+{
+    const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
+    return !platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
+}
+
 struct DisplayCase {
     const char *name;
     const char *platform, *display, *wayland;
@@ -54,7 +63,9 @@ TEST(DisplayProblem, SaysWhyThereIsNoScreen)
         {"an empty DISPLAY", nullptr, "", nullptr, "DISPLAY is not set"},
         {"no X server at DISPLAY", nullptr, ":8497", nullptr, "no X server answers at DISPLAY=:8497"},
         {"a platform chosen", "offscreen", nullptr, nullptr, nullptr},
-        {"a Wayland display", nullptr, nullptr, "wayland-0", nullptr},
+        {"the X platform chosen, no DISPLAY", "xcb", nullptr, nullptr, "DISPLAY is not set"},
+        {"the X platform chosen, no X server", "xcb", ":8497", nullptr, "no X server answers"},
+        {"a Wayland display", nullptr, nullptr, "wayland-0", waylandInQt() ? nullptr : "DISPLAY is not set"},
     };
     const Environment restore;
     for (const DisplayCase &c : cases) {

@@ -77,6 +77,18 @@ TEST(PiecePictures, EveryFaultStopsWithMessageNamingFileAndPlaces)
         {"a bitmap with a broken header",
          [](Folders &f) { writeBytes(QDir(f.first).filePath("Red.bmp"), QByteArray("BM") + QByteArray(60, '\xff')); },
          {"Red.bmp", "could not be read"}},
+        {"an empty file",
+         [](Folders &f) { writeBytes(QDir(f.first).filePath("Black.bmp"), QByteArray()); },
+         {"Black.bmp", "not a bitmap"}},
+        {"a bitmap cut short after its header",
+         [](Folders &f) {
+             const QString path = QDir(f.first).filePath("Red.bmp");
+             writeBitmap(path, qRgb(9, 9, 9));
+             QFile file(path);
+             ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+             file.resize(1000);
+         },
+         {"Red.bmp", "cut short"}},
         {"a broken file found first hides a good one further on",
          [](Folders &f) {
              writeBytes(QDir(f.first).filePath("Red.bmp"), "broken");
