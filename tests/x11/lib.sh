@@ -77,7 +77,7 @@ x11_start() {
             X11_XVFB_PID=''
             x11_skip "no X server could be started: Xvfb exited: $(tail -n 3 "$X11_TMP/xvfb.log" | tr '\n' ' ')"
         fi
-        number=$(head -n 1 "$X11_TMP/display")
+        number=$(head -n 1 "$X11_TMP/display" 2>/dev/null)
         if [ -n "$number" ] && DISPLAY=":$number" xdpyinfo >/dev/null 2>&1; then
             break
         fi
