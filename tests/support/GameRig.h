@@ -7,44 +7,71 @@
 #include "support/Position.h"
 #include "support/ScriptedRandom.h"
 
-#include <stdexcept>
+#include <algorithm>
+#include <array>
 #include <string>
 #include <string_view>
 
 namespace jumpline::testing {
 
-struct GameRig {
-    explicit GameRig(Settings::Opponent opponent = Settings::Opponent::Human,
-                     Settings::FirstPlayer first = Settings::FirstPlayer::Red)
-    {
-        settings.opponent = opponent;
-        settings.first = first;
+// A picture of only the rows that matter, each led by its number ("5 . b . . . r . .");
+// the other rows are empty ("" is the empty board). A full picture passes through unchanged.
+inline std::string padded(std::string_view rows)
+{
+    if (!rows.empty() && (rows[0] < '1' || rows[0] > '8'))
+        return std::string(rows);
+    std::string full;
+    for (char row = '1'; row <= '8'; ++row) {
+        const std::size_t at = rows.find(row); // only row numbers are digits
+        full += at == std::string_view::npos ? ". . . . . . . ." : rows.substr(at + 2, 15);
+        full += '\n';
     }
-    GameRig(const GameRig &) = delete;
-    GameRig &operator=(const GameRig &) = delete;
+    return full;
+}
+
+// The symbol of a cell in a full picture.
+inline char &cellIn(std::string &picture, Cell c)
+{
+    return picture[static_cast<std::size_t>((c.row - 1) * 2 * BoardSize + (c.col - 1) * 2)];
+}
+
+// How many of a colour's twelve pieces may be dragged.
+inline int enabledCount(const std::array<Piece, PieceCount> &pieces)
+{
+    return static_cast<int>(std::count_if(pieces.begin(), pieces.end(), [](const Piece &p) { return p.Enabled; }));
+}
+
+// The start-up window's two choices of opponent.
+using Opponent = Settings::Opponent;
+constexpr Opponent VersusHuman = Opponent::Human, VersusComputer = Opponent::Computer;
+
+// The Multi Jump button: pressed with a red caption, released with a black one.
+constexpr MultiJumpButton Pressed{1, CaptionColour::Red}, Released{0, CaptionColour::Black};
+
+struct GameRig {
+    explicit GameRig(Opponent opponent = VersusHuman,
+                     Settings::FirstPlayer first = Settings::FirstPlayer::Red)
+        : settings{opponent, first}
+    {
+    }
+    GameRig(const GameRig &) = delete; // the game holds references to the rig's parts
 
     Settings settings;
     ScriptedRandom random;
     FakeScreen screen;
     Game game{settings, random, screen};
 
-    // Sets up a position drawn as a picture, with the side to move's pieces enabled as the
-    // game enables them (Black's never against the computer).
-    void setPosition(std::string_view picture, bool redToMove = true, int twipsPerPixel = DesignTwipsPerPixel)
+    // Sets up a (padded) picture, with the side to move's pieces enabled as the game
+    // enables them (Black's never against the computer).
+    void setPosition(std::string_view picture, bool redToMove = true, int twipsX = 15, int twipsY = 15)
     {
-        game.board = boardFromPicture(picture, redToMove, twipsPerPixel);
+        game.board = boardFromPicture(padded(picture), redToMove, twipsX, twipsY);
         for (Piece &p : game.board.Black)
             p.Enabled = !redToMove && settings.optHuman();
     }
 
-    // The piece standing on `from`; the test is wrong if there is none.
-    PieceRef at(Cell from) const
-    {
-        const auto ref = pieceAt(game.board, from);
-        if (!ref)
-            throw std::logic_error("no piece on (" + std::to_string(from.col) + ", " + std::to_string(from.row) + ")");
-        return *ref;
-    }
+    // The piece standing on `from` (the test is wrong if there is none).
+    PieceRef at(Cell from) const { return pieceAt(game.board, from).value(); }
 
     // The user drags the piece on `from` onto the dark cell `to`.
     void drag(Cell from, Cell to) { game.Square_DragDrop(squareOf(to), at(from)); }
