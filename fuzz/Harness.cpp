@@ -1,55 +1,55 @@
 #include "fuzz/Harness.h"
 
-#include <cstdio>
+#include "support/Position.h"
+
+#include <algorithm>
 
 namespace jumpline::fuzz {
 
 namespace {
 
-std::string pieceName(PieceRef p)
+int countOnBoard(const std::array<Piece, PieceCount> &pieces)
 {
-    return std::string(p.colour == Colour::Red ? "Red(" : "Black(") + std::to_string(p.index) + ")";
+    return static_cast<int>(std::count_if(pieces.begin(), pieces.end(), [](const Piece &p) { return p.Visible; }));
+}
+
+bool allEnabled(const std::array<Piece, PieceCount> &pieces, bool enabled)
+{
+    return std::all_of(pieces.begin(), pieces.end(), [&](const Piece &p) { return p.Enabled == enabled; });
 }
 
 } // namespace
 
-std::string describe(const UserAction &action)
+WatchedGame::WatchedGame(Settings::Opponent opponent, Settings::FirstPlayer first, int twipsX, int twipsY,
+                         std::uint64_t seed)
+    : random(seed), game(settings, random, screen)
 {
-    switch (action.kind) {
-    case UserAction::Drop:
-        return "drop " + pieceName(action.piece) +
-               (action.square == DeleteSquare ? std::string(" on \"Delete\"")
-                                              : " on Square(" + std::to_string(action.square) + ")");
-    case UserAction::PressMultiJump: return "press Multi Jump";
-    case UserAction::ReleaseMultiJump: return "release Multi Jump";
-    case UserAction::Reset: return "Reset";
-    case UserAction::Exit: return "Exit";
-    case UserAction::TestModeButton: return "Test Mode On/Off";
-    case UserAction::CloseTestWindow: return "close the test window";
-    }
-    return "?";
-}
-
-WatchedGame::WatchedGame(const GameSetup &setup) : random(setup.seed), game(settings, random, screen), checker(game, settings)
-{
-    settings.opponent = setup.opponent;
-    // Against the computer the start-up window forces Red to move first.
-    settings.first = setup.opponent == Settings::Opponent::Computer ? Settings::FirstPlayer::Red : setup.first;
-    game.board.intTwipsX = static_cast<std::int16_t>(setup.twipsX);
-    game.board.intTwipsY = static_cast<std::int16_t>(setup.twipsY);
-    screen.duringPause = [this] { onPause(); };
-    screen.onMessage = [this](const std::string &text) { onMessage(text); };
+    settings.opponent = opponent;
+    settings.first = opponent == Settings::Opponent::Computer ? Settings::FirstPlayer::Red : first;
+    game.board.intTwipsX = static_cast<std::int16_t>(twipsX);
+    game.board.intTwipsY = static_cast<std::int16_t>(twipsY);
+    screen.duringPause = [this] {
+        if (computerPositions.empty()) { // the computer's move begins
+            judge(false);
+            judgeComputer = !testModeSeen;
+        }
+        computerPositions.push_back(game.board);
+        add(check(true));
+        if (duringPause && ok())
+            duringPause();
+    };
+    screen.onMessage = [this](const std::string &text) {
+        add(checkMessage(text));
+        judge(text == "Black can't move. Red is the victor!");
+    };
     game.NewGame();
-    add(checker.newGame());
+    add(checkNewGame());
 }
 
-void WatchedGame::add(std::vector<std::string> more)
+void WatchedGame::add(const std::vector<std::string> &more)
 {
-    for (std::string &problem : more) {
-        if (verbose)
-            std::fprintf(stderr, "  BROKEN: %s\n", problem.c_str());
-        found.push_back(std::move(problem));
-    }
+    for (const std::string &problem : more)
+        problems.push_back("action " + std::to_string(actions) + ": " + problem); // 0: the first new game
 }
 
 void WatchedGame::apply(const UserAction &action)
@@ -67,155 +67,126 @@ void WatchedGame::apply(const UserAction &action)
 
 void WatchedGame::perform(const UserAction &action)
 {
-    if (screen.ended || !ok())
+    const Piece &dragged = game.board.piece(action.piece);
+    if (screen.ended || !ok() ||
+        (action.kind == UserAction::Drop &&
+         (!dragged.Visible || !dragged.Enabled || (action.square == DeleteSquare && !game.board.DeleteVisible))))
         return;
-    if (action.kind == UserAction::Drop) {
-        // The window lets only an enabled piece on the board be dragged, onto "Delete" only
-        // while it is shown.
-        const Piece &p = game.board.piece(action.piece);
-        if (!p.Visible || !p.Enabled || (action.square == DeleteSquare && !game.board.DeleteVisible))
-            return;
-    }
     ++actions;
-    if (verbose)
-        std::fprintf(stderr, "%s\n", describe(action).c_str());
-
     before = game.board;
-    checker.noteTestMode();
-    // Reset puts a new position on the board; free placement follows no rule.
-    humanCheck = !checker.testModeUsed() && action.kind != UserAction::Reset;
-    legalDrop.reset();
-    if (humanCheck && action.kind == UserAction::Drop && action.square != DeleteSquare) {
-        // While a multi-jump is pending, only a further jump by the same piece is a move.
-        const bool sequence = before.intJumpCount > 0;
-        for (const testing::HumanMove &m : testing::legalHumanMoves(before)) {
-            if (m.piece == action.piece && m.to == squareCell(action.square) &&
-                (!sequence || (m.jump && m.piece.index == before.intJumpPiece)))
-                legalDrop = m;
-        }
+    testModeSeen = testModeSeen || settings.blnTestMode;
+    // Reset sets up a new position; free placement follows no rule.
+    judgeHuman = !testModeSeen && action.kind != UserAction::Reset;
+    legal.reset();
+    if (judgeHuman && action.kind == UserAction::Drop && action.square != DeleteSquare) {
+        // During a multi-jump only a further jump of the same piece is a move.
+        for (const testing::Drop &d : testing::legalDrops(before))
+            if (d.piece == action.piece && squareIndex(d.move.to) == action.square &&
+                (before.intJumpCount == 0 || (d.move.jump && d.piece.index == before.intJumpPiece)))
+                legal = d.move;
     }
-    const bool resetAdmitted = action.kind == UserAction::Reset && game.ClickAdmitted();
-    checkpointDone = false;
-    refereeing = false;
-    refereeDone = false;
-    pausesInAction = 0;
-    messagesBefore = screen.messages.size();
+    const bool reset = action.kind == UserAction::Reset && game.ClickAdmitted();
+    const std::size_t messages = screen.messages.size();
+    computerPositions.clear();
+    judgeComputer = false;
 
     apply(action);
 
-    humanCheckpoint();
-    if (refereeing && !refereeDone) {
-        add(referee.moved(game.board));
-        refereeDone = true;
-    }
-    if (resetAdmitted || screen.messages.size() > messagesBefore) {
-        ++newGames;
-        add(checker.newGame());
-    } else {
-        add(checker.afterAction());
-    }
+    judge(false);
+    add(reset || screen.messages.size() > messages ? checkNewGame() : check());
 }
 
-// The human part of an action is over: at the computer's first pause, at a message, or at
-// the end of the action.
-void WatchedGame::humanCheckpoint()
+// A part of the action is over: the human move at the computer's first pause, at a message
+// or at the end of the action; the computer's move at a message or at the end.
+void WatchedGame::judge(bool gaveUp)
 {
-    if (checkpointDone)
-        return;
-    checkpointDone = true;
-    if (!humanCheck)
-        return;
-    add(testing::humanMoveProblems(before, game.board));
-    std::optional<PieceRef> moved;
-    for (Colour colour : {Colour::Red, Colour::Black}) {
-        for (std::int16_t i = 0; i < PieceCount; ++i) {
-            const Piece &was = before.piece({colour, i}), &now = game.board.piece({colour, i});
-            if (was.Visible && now.Visible && (was.Left != now.Left || was.Top != now.Top))
-                moved = PieceRef{colour, i};
-        }
+    if (judgeHuman)
+        add(testing::humanMoveProblems(before, game.board, legal));
+    humanMoves += judgeHuman && legal ? 1 : 0;
+    if (judgeComputer) {
+        computerPositions.push_back(game.board);
+        add(testing::computerReplyProblems(computerPositions, gaveUp));
     }
-    if (moved)
-        ++humanMoves;
-    if (legalDrop && (moved != legalDrop->piece || game.board.cellOf(game.board.piece(*moved)) != legalDrop->to))
-        add({"a legal drop was refused: " + std::string(legalDrop->jump ? "jump" : "step") + " of " +
-             pieceName(legalDrop->piece) + " to Square(" + std::to_string(squareIndex(legalDrop->to)) + ")"});
-}
-
-void WatchedGame::onPause()
-{
-    ++pausesInAction;
-    if (pausesInAction == 1) {
-        humanCheckpoint();
-        ++computerMoves;
-        // Once test mode has been on, intBoard may disagree with the pieces: the computer
-        // then plays on a position no rule describes.
-        refereeing = !checker.testModeUsed();
-    }
-    add(checker.duringComputerMove());
-    if (refereeing)
-        referee.pause(game.board);
-    if (duringPause && ok())
-        duringPause();
-}
-
-void WatchedGame::onMessage(const std::string &text)
-{
-    if (verbose)
-        std::fprintf(stderr, "  message: %s\n", text.c_str());
-    add(checker.message(text));
-    humanCheckpoint();
-    if (refereeing && !refereeDone) {
-        add(text == "Black can't move. Red is the victor!" ? referee.cannotMove(game.board) : referee.moved(game.board));
-        refereeDone = true;
-    }
+    judgeHuman = judgeComputer = false;
 }
 
 void WatchedGame::performInPause(const UserAction &action)
 {
-    if (!ok())
-        return;
-    ++pauseActions;
-    if (verbose)
-        std::fprintf(stderr, "  in the computer's pause: %s\n", describe(action).c_str());
-
-    const Board snapshot = game.board;
-    const Settings settingsBefore = settings;
-    const bool gameOverBefore = game.blnGameOver;
+    ++actions;
+    Board expected = game.board;
+    const bool gameOver = game.blnGameOver;
     const std::size_t messages = screen.messages.size();
     const int dumps = screen.dumps;
-
     apply(action);
-    checker.noteTestMode();
-
-    std::vector<std::string> problems;
-    const std::string what = describe(action) + " in the computer's pause";
     // The button toggles before its handler refuses the click; the test-mode switch is not
     // guarded and may enable pieces and show "Delete". Nothing else may change.
-    Board now = game.board;
-    now.optMultiJump.Value = snapshot.optMultiJump.Value;
+    expected.optMultiJump.Value = game.board.optMultiJump.Value;
+    expected.DeleteVisible = game.board.DeleteVisible;
+    expected.DeleteEnabled = game.board.DeleteEnabled;
     for (std::size_t i = 0; i < PieceCount; ++i) {
-        now.Red[i].Enabled = snapshot.Red[i].Enabled;
-        now.Black[i].Enabled = snapshot.Black[i].Enabled;
+        expected.Red[i].Enabled = game.board.Red[i].Enabled;
+        expected.Black[i].Enabled = game.board.Black[i].Enabled;
     }
-    now.DeleteVisible = snapshot.DeleteVisible;
-    now.DeleteEnabled = snapshot.DeleteEnabled;
-    if (!(now == snapshot))
-        problems.push_back(what + " changed the game");
-    if (screen.ended)
-        problems.push_back(what + " ended the program");
-    if (screen.messages.size() != messages || screen.dumps != dumps)
-        problems.push_back(what + " showed a message or a dump");
-    if (game.blnGameOver != gameOverBefore || settings.opponent != settingsBefore.opponent ||
-        settings.first != settingsBefore.first)
-        problems.push_back(what + " changed the settings or ended the game");
-    if (action.kind == UserAction::PressMultiJump && game.board.optMultiJump.Value != 1)
-        problems.push_back(what + ": the button did not go down");
-    if (action.kind == UserAction::ReleaseMultiJump && game.board.optMultiJump.Value != 0)
-        problems.push_back(what + ": the button did not come up");
-    if (action.kind == UserAction::TestModeButton && settings.blnTestMode == settingsBefore.blnTestMode)
-        problems.push_back(what + ": test mode did not switch");
-    add(std::move(problems));
-    add(checker.duringComputerMove());
+    if (!(game.board == expected) || game.blnGameOver != gameOver || screen.ended || screen.messages.size() != messages ||
+        screen.dumps != dumps)
+        add({"a click in the computer's pause did more than it may"});
+    add(check(true));
+}
+
+std::vector<std::string> WatchedGame::checkNewGame()
+{
+    testModeSeen = false;
+    red = black = PieceCount;
+    std::vector<std::string> found = check();
+    const Board &b = game.board;
+    if (testing::boardPicture(b) != testing::kOpeningPicture || testing::piecesPicture(b) != testing::kOpeningPicture ||
+        b.intAIMoves != 0 || b.intJumpCount != 0 || !(b.optMultiJump == MultiJumpButton{}) ||
+        b.blnCurrentPlayer != settings.optRed())
+        found.push_back("a new game does not open as it should:\n" + b.PrintBoard() + testing::piecesPicture(b));
+    return found;
+}
+
+std::vector<std::string> WatchedGame::check(bool computerMoving)
+{
+    testModeSeen = testModeSeen || settings.blnTestMode;
+    const Board &b = game.board;
+    std::vector<std::string> found = testing::consistencyProblems(b, testModeSeen);
+    const auto expect = [&](bool holds, const char *what) {
+        if (!holds)
+            found.emplace_back(what);
+    };
+    expect(countOnBoard(b.Red) <= red && countOnBoard(b.Black) <= black, "a piece came back within a game");
+    red = countOnBoard(b.Red);
+    black = countOnBoard(b.Black);
+    expect(b.DeleteVisible == settings.blnTestMode && b.DeleteEnabled == settings.blnTestMode,
+           "\"Delete\" is shown outside test mode or hidden in it");
+    expect(b.optMultiJump.ForeColor == CaptionColour::Black || b.optMultiJump.Value == 1,
+           "the Multi Jump caption is red while the button is released");
+    // Test mode switched off in the computer's pause leaves Black's pieces enabled, as it
+    // leaves the side on move.
+    expect(settings.blnTestMode || (allEnabled(b.Red, b.blnCurrentPlayer) &&
+                                    (allEnabled(b.Black, !b.blnCurrentPlayer && settings.optHuman()) ||
+                                     (computerMoving && testModeSeen))),
+           "pieces other than those of the side on move can be dragged, or some of those cannot");
+    expect(!game.blnGameOver, "the computer moves in a decided game, or no new game follows one");
+    if (computerMoving) {
+        expect(!b.blnCurrentPlayer && settings.optComputer(), "the computer moves, but not as Black against a person");
+    } else {
+        expect(b.intJumpCount == 0 || b.optMultiJump.Value == 1, "a jump count is pending with Multi Jump released");
+        expect(settings.optHuman() || b.blnCurrentPlayer, "Black is on move against the computer while the user can act");
+    }
+    return found;
+}
+
+std::vector<std::string> WatchedGame::checkMessage(const std::string &text) const
+{
+    const int redLeft = countOnBoard(game.board.Red), blackLeft = countOnBoard(game.board.Black);
+    if ((text == "Red is the victor!" && blackLeft == 0) ||
+        (text == "Black is the victor!" && redLeft == 0 && blackLeft > 0) ||
+        (text == "Black can't move. Red is the victor!" && settings.optComputer()))
+        return {};
+    return {"the message \"" + text + "\" with " + std::to_string(redLeft) + " red and " + std::to_string(blackLeft) +
+            " black pieces on the board"};
 }
 
 } // namespace jumpline::fuzz

@@ -8,7 +8,7 @@
 #
 # JUMPLINE_FUZZ_BUILD names another build directory; JUMPLINE_SOAK_GAMES changes the number
 # of soak games (10000). A failing input is kept under <build>/artifacts; replay it with
-#   <build>/fuzz/action_random_driver --trace <file>
+#   <build>/fuzz/fuzz_driver <file>
 # and keep it as a regression case in fuzz/regressions.
 set -euo pipefail
 
@@ -20,7 +20,7 @@ games=${JUMPLINE_SOAK_GAMES:-10000}
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DJUMPLINE_FUZZ=ON -DJUMPLINE_WINDOWS=OFF -DJUMPLINE_TESTS=ON >/dev/null
 # Without libFuzzer the build has no action_fuzzer; the random driver then fuzzes instead.
-targets=(action_random_driver sanitizer_soak)
+targets=(fuzz_driver)
 if cmake --build "$build" --target help | grep -q '^action_fuzzer:'; then
     targets+=(action_fuzzer)
 fi
@@ -36,10 +36,10 @@ artifacts="$build/artifacts"
 mkdir -p "$corpus" "$artifacts"
 
 echo "== replaying the regression inputs"
-"$programs/action_random_driver" "$root/fuzz/regressions"
+"$programs/fuzz_driver" "$root/fuzz/regressions"
 
 echo "== soak of $games games, alongside the fuzzer"
-"$programs/sanitizer_soak" "$games" >"$build/soak.log" 2>&1 &
+"$programs/fuzz_driver" soak "$games" >"$build/soak.log" 2>&1 &
 soak=$!
 trap 'kill "$soak" 2>/dev/null || true' EXIT # an interrupted run leaves no soak behind
 
@@ -60,7 +60,7 @@ if [ -x "$programs/action_fuzzer" ]; then
     fi
 else
     echo "(libFuzzer is not available: the seeded random driver stands in)"
-    "$programs/action_random_driver" --seconds "$seconds" --artifacts "$artifacts" || fuzzStatus=$?
+    "$programs/fuzz_driver" random "$seconds" 1 "$artifacts" || fuzzStatus=$?
 fi
 
 soakStatus=0

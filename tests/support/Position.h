@@ -60,9 +60,11 @@ std::optional<PieceRef> pieceAt(const Board &board, Cell cell);
 std::int16_t squareOf(Cell cell);
 
 // Problems with the position as the game keeps it, one line each; empty when there are
-// none: intBoard against the visible pieces, shared cells, parked pieces, pictures against
-// king flags, the turn display. `testModeUsed` skips what free placement may legitimately
-// break. (Which pieces are enabled depends on the opponent: see support/Invariants.h.)
+// none: a piece off the board must be hidden at the parking place, one on it must stand on
+// a dark cell with the picture of its king flag, the turn display must name the side on
+// move; unless `testModeUsed` (free placement may break these), no two visible pieces may
+// share a cell and intBoard must say what they show. (The invariants of a whole game, which
+// build on this, are in fuzz/Harness.h.)
 std::vector<std::string> consistencyProblems(const Board &board, bool testModeUsed = false);
 
 } // namespace jumpline::testing

@@ -1,71 +1,51 @@
-// An independent referee: the rules of a move worked out again from the position, so that
-// soaks and fuzzers can tell a legal move from an illegal one without trusting the code
-// they exercise.
-//
-// A human move is judged by the pieces (what the window shows); the computer's move by
-// intBoard (what it reads), where -2 marks a black king. Both assume a position that has
-// not been rearranged in test mode.
+// An independent referee: the rules of a move worked out again from intBoard, so that the
+// soak and the fuzzer tell a legal move from an illegal one without trusting the code they
+// exercise. Men go forward only (Red towards row 1, Black towards row 8), kings both ways;
+// a jump goes over an opponent piece onto the empty cell beyond. Only dark cells count:
+// a new game leaves -1 and 1 on the light cells of rows 1-3 and 6-8.
 #pragma once
 
 #include "board/Board.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace jumpline::testing {
 
-// One drop that the rules allow: a step onto a diagonal neighbour, or a jump over an
-// opponent piece onto the empty cell two away. Men go forward only.
-struct HumanMove {
-    PieceRef piece;
+struct Move {
     Cell from;
     Cell to;
     bool jump = false;
 };
 
-// Every legal drop of the side on move, for its visible and enabled pieces.
-std::vector<HumanMove> legalHumanMoves(const Board &board);
+// The steps and jumps (only the jumps, with `jumpsOnly`) of the piece on `from`, in the
+// directions (-1, -1), (+1, -1), (-1, +1), (+1, +1).
+std::vector<Move> movesFrom(const BoardArray &board, Cell from, bool jumpsOnly = false);
+// Every move of one colour, from its squares in order; only captures when `capturesOnly`.
+std::vector<Move> legalMoves(const BoardArray &board, Colour colour, bool capturesOnly = false);
+// The board after a move: the jumped piece gone and, when `crown`, a man on the far row a king.
+BoardArray afterMove(BoardArray board, const Move &move, bool crown = true);
 
-// The legal jumps of one piece (those that continue a multi-jump).
-std::vector<HumanMove> legalJumps(const Board &board, PieceRef piece);
-
-// What is wrong with the change from `before` to `after` as one drop by the side that was
-// on move in `before`: nothing changed, or one legal step, or one legal jump that took
-// exactly the jumped piece, with the crowning that the far row brings. Empty when legal.
-std::vector<std::string> humanMoveProblems(const Board &before, const Board &after);
-
-// Whether Black, reading intBoard, has a capture / any move at all.
-bool blackCanCapture(const BoardArray &board);
-bool blackCanMove(const BoardArray &board);
-
-// Follows one move of the computer through its pauses and judges it: the first pause comes
-// before it moves, every further pause after one more capture of its multi-jump. It must
-// capture when it can, prefer a capture that can be continued, continue while it can (a man
-// stays a man until the move is over), otherwise step one cell (men forward only), crown a
-// man that ends on row 8, and count the move in intAIMoves.
-class ComputerMoveReferee {
-public:
-    // The computer pauses; `board` is the position at that moment.
-    void pause(const Board &board);
-    // The move is over and `board` shows its result (the turn change that follows does not
-    // touch intBoard). Returns what was wrong with the whole move.
-    std::vector<std::string> moved(const Board &board);
-    // "Black can't move" was announced on `board`.
-    std::vector<std::string> cannotMove(const Board &board);
-
-    bool started() const { return pauses > 0; }
-
-private:
-    void capturePause(const Board &board);
-
-    int pauses = 0;
-    BoardArray start;          // where the move began
-    BoardArray last;           // at the latest pause
-    std::int16_t aiMoves = 0;  // intAIMoves when the move began
-    Cell landing;              // where the capturing piece stands
-    std::int16_t mover = 0;    // the capturing piece's value at the start (-1 man, -2 king)
-    bool continuableCapture = false;
-    std::vector<std::string> problems;
+// A drop the rules allow the side on move, by its enabled pieces in index order.
+struct Drop {
+    PieceRef piece;
+    Move move;
 };
+std::vector<Drop> legalDrops(const Board &board);
+
+// What is wrong with the pieces in `after`, once a user action that began in `before` is
+// over: `legal` made exactly (the jumped piece gone, a man on the far row crowned), or, when
+// the action was no legal move, no piece changed. Assumes intBoard agrees with the pieces.
+std::vector<std::string> humanMoveProblems(const Board &before, const Board &after, const std::optional<Move> &legal);
+
+// What is wrong with one move of the computer, given the position at each of its pauses
+// (the first before it moves) and then when it was over or, when `gaveUp`, when "Black
+// can't move" was shown. The legal moves, as the positions they show at each pause after
+// the first and at their end: a step when no capture is open; else captures by one piece,
+// one between two pauses, that go on while the piece can, a man crowned only at the end;
+// when some first capture can go on, only such a capture. The move must also count in
+// intAIMoves, and the computer may give up only with no move open.
+std::vector<std::string> computerReplyProblems(const std::vector<Board> &positions, bool gaveUp);
 
 } // namespace jumpline::testing
