@@ -1,9 +1,6 @@
 // The computer's captures: the two passes of its first phase, the multi-jump that follows
-// every capture, CanJumpAgain, and the pauses a capture takes.
-#include "computer/Computer.h"
-#include "game/Screen.h"
+// every capture, and the pauses a capture takes.
 #include "support/ComputerRun.h"
-#include "support/FakeScreen.h"
 #include "support/Position.h"
 #include "support/ScriptedRandom.h"
 
@@ -12,7 +9,6 @@
 namespace jumpline {
 namespace {
 
-using testing::BlackMove;
 using testing::BlackPiece;
 using testing::ComputerRun;
 using testing::ComputerSetup;
@@ -23,332 +19,91 @@ constexpr double startPiece(int s) { return drawing(s, 6, 4); }
 constexpr double direction(int d) { return drawing(d, 4, 1); }
 
 // Black(3) on (4, 3) can capture twice; Black(6) on (1, 4) once, and nothing from (3, 6).
-constexpr const char *kOneCaptureContinues =
-    ". . . . . . . .\n"
-    ". . . . . . . .\n"
-    ". . . b . . . .\n"
-    "b . . . r . . .\n"
-    ". r . . . . . .\n"
-    ". . . . . . r .\n"
-    ". . . . . . . .\n"
-    ". . . . . . . .\n";
-
-// The same without the second red piece: neither capture can be continued.
-constexpr const char *kNoCaptureContinues =
-    ". . . . . . . .\n"
-    ". . . . . . . .\n"
-    ". . . b . . . .\n"
-    "b . . . r . . .\n"
-    ". r . . . . . .\n"
-    ". . . . . . . .\n"
-    ". . . . . . . .\n"
-    ". . . . . . . .\n";
-
-ComputerSetup twoCapturers(const char *picture)
+// Without the red man on (7, 6) neither capture goes on.
+ComputerSetup twoCapturers(const char *row6)
 {
-    return ComputerSetup(picture).numbered(BlackPiece(3), {4, 3}).numbered(BlackPiece(6), {1, 4});
+    return ComputerSetup(std::string(". . . b . . . ."
+                                     "b . . . r . . ."
+                                     ". r . . . . . .") + row6, 3)
+        .numbered(BlackPiece(3), {4, 3})
+        .numbered(BlackPiece(6), {1, 4});
 }
 
 TEST(ComputerCaptures, FirstPassPrefersTheCaptureThatContinuesWhateverTheStartPiece)
 {
-    const std::vector<BlackMove> doubleCapture{{3, {4, 3}, {6, 5}}, {3, {6, 5}, {8, 7}}};
     for (int s = 4; s <= 9; ++s) {
-        for (double rest : {0.0, 0.3, 0.6, 0.9}) {
-            SCOPED_TRACE("start piece " + std::to_string(s) + ", other numbers " + std::to_string(rest));
-            const ComputerRun run = runComputerMove(twoCapturers(kOneCaptureContinues), {startPiece(s)}, rest);
-            EXPECT_EQ(run.moves, doubleCapture);
-            EXPECT_EQ(run.pauses, 3);
-            EXPECT_TRUE(testing::computerMoveProblems(run.positions).empty())
-                << testing::linesOf(testing::computerMoveProblems(run.positions));
-        }
+        SCOPED_TRACE("start piece " + std::to_string(s));
+        const ComputerRun run = runComputerMove(twoCapturers(". . . . . . r ."), {startPiece(s)});
+        EXPECT_EQ(run.path, "(4, 3) -> (6, 5) -> (8, 7)");
     }
-}
-
-TEST(ComputerCaptures, SecondPassTakesTheFirstCaptureInTheRotatedOrder)
-{
-    // Pass 0 draws six numbers here: its start piece, then for each man a start direction
-    // and one CanJumpAgain per direction in range (two for (4, 3), one for (1, 4)).
-    struct Case {
-        int secondPassStart;
-        BlackMove capture;
-        std::size_t draws;
-    };
-    const Case cases[] = {
-        {4, {6, {1, 4}, {3, 6}}, 10}, // 4, 5, 6: Black(6) comes first
-        {6, {6, {1, 4}, {3, 6}}, 10},
-        {7, {3, {4, 3}, {6, 5}}, 11}, // 7, 8, 9: round past 11 to Black(3)
-        {9, {3, {4, 3}, {6, 5}}, 11},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE("second pass starts at " + std::to_string(c.secondPassStart));
-        const ComputerRun run =
-            runComputerMove(twoCapturers(kNoCaptureContinues), {0, 0, 0, 0, 0, 0, startPiece(c.secondPassStart)});
-        EXPECT_EQ(run.moves, std::vector<BlackMove>{c.capture});
-        EXPECT_EQ(run.used.size(), c.draws);
-        EXPECT_EQ(run.pauses, 2);
-    }
-}
-
-TEST(ComputerCaptures, ManCapturingOntoRowEightStopsAndIsCrownedAtTheEnd)
-{
-    const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . b . . . . .\n"
-                                                          ". . . r . r . .\n"
-                                                          ". . . . . . . .\n"),
-                                            {}, 0.5);
-    // As a king it could jump (6, 7) backwards from (5, 8); as a man during the move it can't.
-    EXPECT_EQ(run.moves, (std::vector<BlackMove>{{0, {3, 6}, {5, 8}}}));
-    EXPECT_EQ(run.picture(), ". . . . . . . .\n"
-                             ". . . . . . . .\n"
-                             ". . . . . . . .\n"
-                             ". . . . . . . .\n"
-                             ". . . . . . . .\n"
-                             ". . . . . . . .\n"
-                             ". . . . . r . .\n"
-                             ". . . . B . . .\n");
-    EXPECT_TRUE(run.after.blnBlackKing[0]);
-    EXPECT_EQ(run.after.Black[0].picture, Picture::BlackKing);
-    EXPECT_EQ(run.after.intBoard(5, 8), BlackKing);
-    EXPECT_EQ(run.pauses, 2);
-    EXPECT_FALSE(run.positions[1].blnBlackKing[0]) << "crowned before the multi-jump ended";
-    EXPECT_TRUE(testing::consistencyProblems(run.after).empty());
-}
-
-TEST(ComputerCaptures, KingLandingOnRowEightGoesOnBackwards)
-{
-    const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . B . . . . .\n"
-                                                          ". . . r . r . .\n"
-                                                          ". . . . . . . .\n"),
-                                            {}, 0.5);
-    EXPECT_EQ(run.moves, (std::vector<BlackMove>{{0, {3, 6}, {5, 8}}, {0, {5, 8}, {7, 6}}}));
-    EXPECT_EQ(run.pauses, 3);
 }
 
 // A black king on (4, 3) takes the red king on (5, 4); from (6, 5) it can go on over
 // (7, 6) (direction 2) or over (7, 4) (direction 4).
-constexpr const char *kKingWithTwoContinuations =
-    ". . . . . . . .\n"
-    ". . . . . . . .\n"
-    ". . . B . . . .\n"
-    ". . . . R . r .\n"
-    ". . . . . . . .\n"
-    ". . . . . . r .\n"
-    ". . . . . . . .\n"
-    ". . . . . . . .\n";
+const ComputerSetup kKingWithTwoContinuations(". . . B . . . ."
+                                              ". . . . R . r ."
+                                              ". . . . . . . ."
+                                              ". . . . . . r .", 3);
 
-TEST(ComputerCaptures, KingContinuesInTheFirstDirectionFromTheDrawnStart)
-{
-    const struct {
-        int start;
-        Cell end;
-    } cases[] = {{1, {8, 7}}, {2, {8, 7}}, {3, {8, 3}}, {4, {8, 3}}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE("multi-jump starts at direction " + std::to_string(c.start));
-        // Start piece; the king's start direction 2; its CanJumpAgain; the two cycles.
-        const ComputerRun run = runComputerMove(ComputerSetup(kKingWithTwoContinuations),
-                                                {startPiece(4), direction(2), 0.0, direction(c.start), 0.0});
-        EXPECT_EQ(run.moves, (std::vector<BlackMove>{{0, {4, 3}, {6, 5}}, {0, {6, 5}, c.end}}));
-        EXPECT_EQ(run.used.size(), 5u);
-        EXPECT_EQ(run.overruns, 0);
-        EXPECT_EQ(run.pauses, 3);
-    }
-}
+// A man on (3, 6) takes (4, 7) and lands on row 8.
+const ComputerSetup kOntoRowEight(". . b . . . . ."
+                                  ". . . r . r . .", 6);
 
-TEST(ComputerCaptures, CapturedRedKingKeepsItsFlag)
-{
-    const ComputerRun run = runComputerMove(ComputerSetup(kKingWithTwoContinuations),
-                                            {startPiece(4), direction(2), 0.0, direction(1), 0.0});
-    ASSERT_TRUE(run.before.blnRedKing[0]);
-    const Piece &taken = run.after.Red[0];
-    EXPECT_FALSE(taken.Visible);
-    EXPECT_EQ(taken.Left, 7980);
-    EXPECT_EQ(taken.Top, 525);
-    EXPECT_TRUE(run.after.blnRedKing[0]);
-    EXPECT_EQ(run.after.intBoard(5, 4), Empty);
-}
-
-TEST(ComputerCaptures, CaptureComesBeforeRescuingAThreatenedPiece)
-{
-    // The man on (4, 5) is threatened from (3, 6), but the man on (6, 3) can take (7, 4).
-    const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . b . .\n"
-                                                          ". . . . . . r .\n"
-                                                          ". . . b . . . .\n"
-                                                          ". . r . . . . .\n"
-                                                          ". r . . . . . .\n"
-                                                          ". . . . . . . .\n"),
-                                            {}, 0.5);
-    EXPECT_EQ(run.moves, (std::vector<BlackMove>{{0, {6, 3}, {8, 5}}}));
-}
-
-TEST(ComputerCaptures, PausesAreOnePerMoveAndOnePerMultiJumpCycle)
-{
-    const struct {
-        const char *name;
-        const char *picture;
-        int captures;
-    } cases[] = {
-        {"a step",
-         ". . . . . . . .\n"
-         ". . . . . . . .\n"
-         ". . . b . . . .\n"
-         ". . . . . . . .\n"
-         ". . . . . . . .\n"
-         ". . . . . . . .\n"
-         ". . . . . . . .\n"
-         ". . . . . . . .\n",
-         0},
-        {"a single capture",
-         ". . . . . . . .\n"
-         ". . . . . . . .\n"
-         ". . . b . . . .\n"
-         ". . . . r . . .\n"
-         ". . . . . . . .\n"
-         ". . . . . . . .\n"
-         ". . . . . . . .\n"
-         ". . . . . . . .\n",
-         1},
-        {"a double capture", kKingWithTwoContinuations, 2},
-        {"a triple capture",
-         ". b . . . . . .\n"
-         ". . r . . . . .\n"
-         ". . . . . . . .\n"
-         ". . . . r . . .\n"
-         ". . . . . . . .\n"
-         ". . . . . . r .\n"
-         ". . . . . . . .\n"
-         ". . . . . . . .\n",
-         3},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const ComputerRun run = runComputerMove(ComputerSetup(c.picture), {}, 0.5);
-        EXPECT_EQ(run.pauses, c.captures == 0 ? 1 : c.captures + 1);
-        EXPECT_EQ(static_cast<int>(run.moves.size()), c.captures == 0 ? 1 : c.captures);
-        EXPECT_TRUE(testing::computerMoveProblems(run.positions).empty())
-            << testing::linesOf(testing::computerMoveProblems(run.positions));
-    }
-}
-
-TEST(ComputerCaptures, SingleCaptureDrawsInHandCountedOrder)
-{
-    // Pass 0: start piece, start direction, CanJumpAgain for directions 1 and 2, none of
-    // which goes on. Pass 1: the same four, capturing in direction 2. The multi-jump: one
-    // cycle that finds nothing.
-    const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . b . . . .\n"
-                                                          ". . . . r . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"),
-                                            {0, 0, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(run.used.size(), 9u);
-    EXPECT_EQ(run.overruns, 0);
-    EXPECT_EQ(run.moves, (std::vector<BlackMove>{{0, {4, 3}, {6, 5}}}));
-}
-
-class CanJumpAgainTest : public ::testing::Test {
-protected:
-    bool canJumpAgain(const ComputerSetup &setup, int piece, Cell at, int startDirection)
-    {
-        board = setup.board;
-        testing::ScriptedRandom random({testing::drawing(startDirection, 4, 1)});
-        testing::FakeScreen screen;
-        Computer computer(board, random, screen);
-        const bool result =
-            computer.CanJumpAgain(static_cast<std::int16_t>(piece), static_cast<std::int16_t>(at.col),
-                                  static_cast<std::int16_t>(at.row));
-        draws = random.used.size();
-        return result;
-    }
-    Board board;
-    std::size_t draws = 0;
+struct CaptureCase {
+    const char *name;
+    ComputerSetup setup;
+    std::vector<double> numbers; // then zeros
+    const char *path;
+    int pauses;
+    std::size_t draws;
 };
 
-TEST_F(CanJumpAgainTest, CountsOnlyCapturesThePieceMayMake)
+TEST(ComputerCaptures, EachJumpFollowsAPauseAndTheManIsCrownedAtTheEnd)
 {
-    // Black(0) is imagined on the landing cell of its first capture.
-    constexpr const char *picture = ". . . . . . . .\n"
-                                    ". . . . . . . .\n"
-                                    ". . . b . . . .\n"
-                                    ". . . . r . . .\n"
-                                    ". . . . . . . .\n"
-                                    ". . . . r . . .\n"
-                                    ". . . . . . . .\n"
-                                    ". . . . . . . .\n";
-    constexpr const char *kingBehind = ". . . . . . . .\n"
-                                       ". . . . . . . .\n"
-                                       ". . . B . . . .\n"
-                                       ". . . . r . . .\n"
-                                       ". . . . . . . .\n"
-                                       ". . . . . . . .\n"
-                                       ". . . . . . . .\n"
-                                       ". . . . . . . .\n";
-    const struct {
-        const char *name;
-        ComputerSetup setup;
-        Cell at;
-        bool expected;
-    } cases[] = {
-        {"a man goes on ahead over (5, 6)", ComputerSetup(picture), {6, 5}, true},
-        {"a man may not go on backwards over (7, 4)",
-         ComputerSetup(". . . . . . . .\n"
-                       ". . . . . . . .\n"
-                       ". . . b . . . .\n"
-                       ". . . . r . r .\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . .\n"),
-         {6, 5},
-         false},
-        {"a king, known by its flag alone, goes on backwards over (7, 4)",
-         ComputerSetup(". . . . . . . .\n"
-                       ". . . . . . . .\n"
-                       ". . . b . . . .\n"
-                       ". . . . r . r .\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . .\n")
-             .king(BlackPiece(0), true),
-         {6, 5},
-         true},
-        {"the jump back over the piece being taken lands on the capturer itself",
-         ComputerSetup(kingBehind),
-         {6, 5},
-         false},
-        {"a landing cell beyond the edge does not count",
-         ComputerSetup(". . . . . . . .\n"
-                       ". . . . b . . .\n"
-                       ". . . . . r . .\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . r\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . .\n"
-                       ". . . . . . . .\n"),
-         {7, 4},
-         false},
+    // Pass 0 draws its start piece, then for each man a start direction and one
+    // CanJumpAgain per direction in range: two for (4, 3), one for (1, 4). Pass 1 does the
+    // same until it captures; the multi-jump draws once more, finding nothing.
+    const CaptureCase cases[] = {
+        {"second pass starting at 4, 5 or 6: Black(6) comes first", twoCapturers(". . . . . . . ."),
+         {0, 0, 0, 0, 0, 0, startPiece(4)}, "(1, 4) -> (3, 6)", 2, 10},
+        {"second pass starting at 7, 8 or 9: round past 11 to Black(3)", twoCapturers(". . . . . . . ."),
+         {0, 0, 0, 0, 0, 0, startPiece(7)}, "(4, 3) -> (6, 5)", 2, 11},
+        // Start piece; the king's start direction 2; its CanJumpAgain; the two cycles.
+        {"king, multi-jump from direction 1", kKingWithTwoContinuations,
+         {startPiece(4), direction(2), 0.0, direction(1), 0.0}, "(4, 3) -> (6, 5) -> (8, 7)", 3, 5},
+        {"king, multi-jump from direction 3", kKingWithTwoContinuations,
+         {startPiece(4), direction(2), 0.0, direction(3), 0.0}, "(4, 3) -> (6, 5) -> (8, 3)", 3, 5},
+        // A man is still a man on row 8 until the move is over, so it can't go on backwards.
+        // Each pass: start piece, start direction, CanJumpAgain in directions 1 and 2; the
+        // second pass captures. One multi-jump cycle.
+        {"a man onto row 8", kOntoRowEight, {}, "(3, 6) -> (5, 8)", 2, 9},
+        // The first pass captures, the king being able to go on; two multi-jump cycles.
+        {"a man known as a king by its flag", ComputerSetup(kOntoRowEight).king(BlackPiece(0)), {},
+         "(3, 6) -> (5, 8) -> (7, 6)", 3, 6},
+        // Start piece, start direction, one CanJumpAgain (direction 1 is out of range); three
+        // multi-jump cycles.
+        {"a man zigzagging through three captures", ComputerSetup(". b . . . . . ."
+                                                                  ". . r . . . . ."
+                                                                  ". . . . . . . ."
+                                                                  ". . r . . . . ."
+                                                                  ". . . . . . . ."
+                                                                  ". . r . . . . ."),
+         {}, "(2, 1) -> (4, 3) -> (2, 5) -> (4, 7)", 4, 6},
     };
-    for (const auto &c : cases) {
-        for (int start = 1; start <= 4; ++start) {
-            SCOPED_TRACE(std::string(c.name) + ", start direction " + std::to_string(start));
-            EXPECT_EQ(canJumpAgain(c.setup, 0, c.at, start), c.expected) << "all four directions count";
-            EXPECT_EQ(draws, 1u) << "one start direction per call";
-            EXPECT_EQ(testing::boardPicture(board), testing::boardPicture(c.setup.board)) << "the board changed";
-        }
+    for (const CaptureCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const ComputerRun run = runComputerMove(c.setup, c.numbers);
+        EXPECT_EQ(run.path, c.path);
+        EXPECT_EQ(run.pauses, c.pauses);
+        EXPECT_EQ(run.used.size(), c.draws);
+        EXPECT_EQ(testing::boardPicture(run.after), testing::piecesPicture(run.after));
+        // Captured red pieces are parked and keep their king flags.
+        for (const Piece &red : run.after.Red)
+            EXPECT_TRUE(red.Visible || (red.Left == 7980 && red.Top == 525));
+        EXPECT_EQ(run.after.blnRedKing, c.setup.board.blnRedKing);
+        // No crowning until the last pause is over; then no black man is left on row 8.
+        EXPECT_EQ(run.positions[run.positions.size() - 2].blnBlackKing, c.setup.board.blnBlackKing);
+        EXPECT_EQ(testing::piecesPicture(run.after).find('b', 7 * 2 * BoardSize), std::string::npos);
     }
 }
 

@@ -1,557 +1,179 @@
-// The computer's rescue of a piece that Red could capture next: every rule for a threat
-// from each of the four directions, cases where no rule may apply, and the edges.
+// The computer's rescue of a piece that Red could capture next: the rules for a threat
+// from each of the four directions, in their order, and the cases where none may apply.
 #include "support/ComputerRun.h"
 #include "support/Position.h"
-#include "support/ScriptedRandom.h"
 
 #include <gtest/gtest.h>
 
 namespace jumpline {
 namespace {
 
-using testing::BlackMove;
 using testing::BlackPiece;
-using testing::cellName;
 using testing::ComputerRun;
 using testing::ComputerSetup;
-using testing::runComputerMove;
 
-// One threatened black piece, no capture for Black: the move expected of the computer.
+// One threatened black piece, no capture for Black, every random number 0: the move the
+// computer makes. Where another piece could make a step, it is examined first in the
+// later phases, so that only the rule named makes the move shown. A covering piece that
+// is missing (parked, while intBoard still shows it) makes the rule after it cover.
 struct RescueCase {
     const char *name;
-    const char *picture;
-    Cell from;
-    Cell to;
-    int parkedPiece; // a black piece hidden and parked while intBoard still shows it; -1: none
+    int firstRow;
+    const char *rows;
+    const char *path;
+    int parked = -1; // a black piece hidden and parked while intBoard still shows it
 };
 
 const RescueCase kRescueCases[] = {
-    {"threat ahead-left: edge escape from column 7 comes before a step elsewhere",
-     ". b . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . b .\n"
-     ". . . . . r . .\n"
-     ". . . . r . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {7, 4}, {8, 5}, -1},
-    {"threat ahead-left: edge escape from row 7",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . . . .\n"
-     ". . r . . . . .\n",
-     {4, 7}, {5, 8}, -1},
-    {"threat ahead-left: safe step away",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . . . .\n"
-     ". . r . . . . .\n"
-     ". r . . . . . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {5, 6}, -1},
-    {"threat ahead-left: king on row 2 steps back onto row 1",
-     ". . . . . . . .\n"
-     ". . B . . . . .\n"
-     ". r . b . . . .\n"
-     "r . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {3, 2}, {4, 1}, -1},
-    {"threat ahead-left: king steps back to the right",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . B . . . .\n"
-     ". . r . b . . .\n"
-     ". r . . . . . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {5, 4}, -1},
-    {"threat ahead-left: king steps back to the left when the right is unsafe",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . B . r . .\n"
-     ". . r . b . . .\n"
-     ". r . . . . . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {3, 4}, -1},
-    {"threat ahead-left: the piece two rows up covers",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . . . .\n"
-     ". . r . . . . .\n"
-     ". r . . . r . .\n"
-     ". . . . . . . .\n",
-     {4, 3}, {5, 4}, -1},
-    {"threat ahead-left: the piece two rows up does not cover when a red piece beside would jump it",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . r . .\n"
-     ". . r . . . . .\n"
-     ". r . . . r . .\n"
-     ". . . . . . . .\n",
-     {4, 3}, {3, 4}, -1},
-    {"threat ahead-left: the piece up on the right covers",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . b . .\n"
-     ". . . . . . . .\n"
-     ". . . b . . . .\n"
-     ". . r . . . . .\n"
-     ". r . . . r . .\n"
-     ". . . . . . . .\n",
-     {6, 3}, {5, 4}, -1},
-    {"threat ahead-left: a king beside steps back to cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . B . .\n"
-     ". . r . . . . .\n"
-     ". r . . . r . .\n"
-     ". . . . . . . .\n",
-     {6, 5}, {5, 4}, -1},
-    {"threat ahead-left: a man beside does not step back to cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . b . .\n"
-     ". . r . . . . .\n"
-     ". r . . . r . .\n"
-     ". . . . . . . .\n",
-     {6, 5}, {5, 6}, -1},
-    {"threat ahead-left: no piece where intBoard shows one, so the next cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . b . .\n"
-     ". . . . . . . .\n"
-     ". . . b . . . .\n"
-     ". . r . . . . .\n"
-     ". r . . . r . .\n"
-     ". . . . . . . .\n",
-     {6, 3}, {5, 4}, 0},
-    {"threat ahead-left: a piece on row 1 still covers",
-     ". . . b . . . .\n"
-     ". . . . . . . .\n"
-     ". . . b . . . .\n"
-     ". . r . . . . .\n"
-     ". r . . . r . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {4, 1}, {5, 2}, -1},
-    {"threat ahead-right: edge escape from column 2 comes before a step elsewhere",
-     ". . . . . . . b\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". b . . . . . .\n"
-     ". . r . . . . .\n"
-     ". . . r . . . .\n"
-     ". . . . . . . .\n",
-     {2, 5}, {1, 6}, -1},
-    {"threat ahead-right: safe step away",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . b . . .\n"
-     ". . . . . r . .\n"
-     ". . . . . . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {5, 4}, {4, 5}, -1},
-    {"threat ahead-right: king on row 2 steps back onto row 1",
-     ". . . . . . . .\n"
-     ". . . . B . . .\n"
-     ". . . b . r . .\n"
-     ". . . . . . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {5, 2}, {4, 1}, -1},
-    {"threat ahead-right: king steps back to the right first",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . B . . . .\n"
-     ". . b . r . . .\n"
-     ". . . . . r . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {5, 4}, -1},
-    {"threat ahead-right: king steps back to the left when the right is unsafe",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . B . r . .\n"
-     ". . b . r . . .\n"
-     ". . . . . r . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {3, 4}, -1},
-    {"threat ahead-right: the piece two rows up covers",
-     ". . . . . . . .\n"
-     ". . . . b . . .\n"
-     ". . . . . . . .\n"
-     ". . . . b . . .\n"
-     ". . . . . r . .\n"
-     ". . r . . . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {5, 2}, {4, 3}, -1},
-    {"threat ahead-right: the piece up on the left covers",
-     ". . . . . . . .\n"
-     ". . b . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . b . . .\n"
-     ". . . . . r . .\n"
-     ". . r . . . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {3, 2}, {4, 3}, -1},
-    {"threat ahead-right: a king beside steps back to cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . B . b . . .\n"
-     ". . . . . r . .\n"
-     ". . r . . . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {3, 4}, {4, 3}, -1},
-    {"threat ahead-right: no piece where intBoard shows one, so the next cover",
-     ". . . . . . . .\n"
-     ". . b . b . . .\n"
-     ". . . . . . . .\n"
-     ". . . . b . . .\n"
-     ". . . . . r . .\n"
-     ". . r . . . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {3, 2}, {4, 3}, 1},
-    {"red king behind-left: king at the edge steps back",
-     ". . . . . . . .\n"
-     ". . . . r . . .\n"
-     ". . . . . R . .\n"
-     ". . . . . . B .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {7, 4}, {8, 3}, -1},
-    {"red king behind-left: king steps back safely",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". r . . . . . .\n"
-     ". . R . . . . .\n"
-     ". . . B . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {5, 4}, -1},
-    {"red king behind-left: edge escape from column 7 comes before a step elsewhere",
-     ". b . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . R . .\n"
-     ". . . . . . b .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {7, 4}, {8, 5}, -1},
-    {"red king behind-left: step onto the landing cell",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . R . . . . .\n"
-     ". . . b . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {5, 6}, -1},
-    {"red king behind-left: step ahead on the other side",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . R . . . . .\n"
-     ". . . b . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . r . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {3, 6}, -1},
-    {"red king behind-left: a king two rows down steps back to cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . R . . . . .\n"
-     ". . . b . . . .\n"
-     ". . . . . . . .\n"
-     ". r . B . r . .\n"
-     ". . . . . . . .\n",
-     {4, 7}, {5, 6}, -1},
-    {"red king behind-left: a king down on the right is beaten to it by the step onto the landing cell",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . R . . . . .\n"
-     ". . . b . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . B . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {5, 6}, -1},
-    {"red king behind-left: the piece beside steps ahead to cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . R . . . . .\n"
-     ". . . b . b . .\n"
-     ". . . . . . . .\n"
-     ". r . . . r . .\n"
-     ". . . . . . . .\n",
-     {6, 5}, {5, 6}, -1},
-    {"red king behind-left: no king where intBoard shows one, so the next cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . R . . . . .\n"
-     ". . . b . b . .\n"
-     ". . . . . . . .\n"
-     ". r . B . r . .\n"
-     ". . . . . . . .\n",
-     {6, 5}, {5, 6}, 2},
-    {"red king behind-left: a man two rows down does not step back",
-     ". . . . . . . .\n"
-     ". . R . . . . .\n"
-     ". . . b . . . .\n"
-     ". . . . . . . .\n"
-     ". r . b . r . .\n"
-     ". . . . . . . .\n"
-     ". . . . . r . .\n"
-     ". . . . . . . .\n",
-     {4, 5}, {3, 6}, -1},
-    {"red king behind-right: king on row 2 steps back",
-     ". . . . . R . .\n"
-     ". . . . B . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {5, 2}, {4, 1}, -1},
-    {"red king behind-right: king steps back safely",
-     ". . . . . . . .\n"
-     ". . . . . . r .\n"
-     ". . . . . R . .\n"
-     ". . . . B . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {5, 4}, {4, 3}, -1},
-    {"red king behind-right: edge escape from column 2 comes before a step elsewhere",
-     ". . . . . . . b\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . R . . . . .\n"
-     ". b . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {2, 5}, {1, 6}, -1},
-    {"red king behind-right: step onto the landing cell",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . R . .\n"
-     ". . . . b . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {5, 4}, {4, 5}, -1},
-    {"red king behind-right: step ahead on the other side",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . R . .\n"
-     ". . . . b . . .\n"
-     ". . . . . . . .\n"
-     ". . r . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {5, 4}, {6, 5}, -1},
-    {"red king behind-right: a king two rows down steps back to cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . R . .\n"
-     ". . . . b . . .\n"
-     ". . . . . . . .\n"
-     ". . r . B . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {5, 6}, {4, 5}, -1},
-    {"red king behind-right: the piece beside steps ahead to cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . R . .\n"
-     ". . b . b . . .\n"
-     ". . . . . . . .\n"
-     ". . r . . . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {3, 4}, {4, 5}, -1},
-    {"red king behind-right: no king where intBoard shows one, so the next cover",
-     ". . . . . . . .\n"
-     ". . . . . . . .\n"
-     ". . . . . R . .\n"
-     ". . b . b . . .\n"
-     ". . . . . . . .\n"
-     ". . r . B . r .\n"
-     ". . . . . . . .\n"
-     ". . . . . . . .\n",
-     {3, 4}, {4, 5}, 2},
+    // A red piece ahead on the left, on (col - 1, row + 1), would land on (col + 1, row - 1).
+    {"ahead-left: edge escape from column 7", 4, "b . . . . . b ."
+                                                 ". . . . . r . ."
+                                                 ". . . . r . . .", "(7, 4) -> (8, 5)"},
+    {"ahead-left: edge escape from row 7", 7, ". . . B . . . ."
+                                              ". . r . . . . .", "(4, 7) -> (5, 8)"},
+    {"ahead-left: safe step away", 4, ". . . . . . b ."
+                                      ". . . b . . . ."
+                                      ". . r . . . . ."
+                                      ". r . . . . . .", "(4, 5) -> (5, 6)"},
+    {"ahead-left: a king on row 2 steps back onto row 1", 2, ". . B . . . . ."
+                                                             ". r . b . . . ."
+                                                             "r . . . . . . .", "(3, 2) -> (4, 1)"},
+    {"ahead-left: a man on row 2 does not", 2, ". . b . . . . ."
+                                               ". r . . . . . ."
+                                               "r . . . r . . .", "(3, 2) -> (4, 3)"},
+    {"ahead-left: a king steps back to the right", 5, ". . . B . . . ."
+                                                      ". . r . b . . ."
+                                                      ". r . . . . . .", "(4, 5) -> (5, 4)"},
+    {"ahead-left: a king steps back to the left when the right is unsafe", 3, ". b . . . . . ."
+                                                                              ". . . . . . . ."
+                                                                              ". . . B . r . ."
+                                                                              ". . r . b . . ."
+                                                                              ". r . . . . . .", "(4, 5) -> (3, 4)"},
+    {"ahead-left: the piece two rows up covers", 3, ". . . b . . . ."
+                                                    ". . . . . . . ."
+                                                    ". . . b . . . ."
+                                                    ". . r . . . . ."
+                                                    ". r . . . r . .", "(4, 3) -> (5, 4)"},
+    {"ahead-left: ... but not when a red piece beside would jump it", 3, ". . . b . . . ."
+                                                                         ". . . . . . . ."
+                                                                         ". . . b . r . ."
+                                                                         ". . r . . . . ."
+                                                                         ". r . . . r . .", "(4, 3) -> (3, 4)"},
+    {"ahead-left: a king beside steps back to cover", 5, ". . . b . B . ."
+                                                         ". . r . . . . ."
+                                                         ". r . . . r . .", "(6, 5) -> (5, 4)"},
+    {"ahead-left: a man beside does not step back to cover", 5, ". . . b . b . ."
+                                                                ". . r . . . . ."
+                                                                ". r . . . r . .", "(6, 5) -> (5, 6)"},
+    {"ahead-left: the piece up on the right covers for a missing one", 3, ". . . b . b . ."
+                                                                          ". . . . . . . ."
+                                                                          ". . . b . . . ."
+                                                                          ". . r . . . . ."
+                                                                          ". r . . . r . .", "(6, 3) -> (5, 4)", 0},
+    // Ahead on the right: the same with the columns mirrored, but a king's step back to the
+    // right still comes first.
+    {"ahead-right: edge escape from column 2", 4, ". . . . . . b ."
+                                                  ". b . . . . . ."
+                                                  ". . r . . . . ."
+                                                  ". . . r . . . .", "(2, 5) -> (1, 6)"},
+    {"ahead-right: safe step away", 4, "b . . . b . . ."
+                                       ". . . . . r . ."
+                                       ". . . . . . r .", "(5, 4) -> (4, 5)"},
+    {"ahead-right: a king on row 2 steps back onto row 1", 2, ". . . . B . . ."
+                                                              ". . . b . r . ."
+                                                              ". . . . . . r .", "(5, 2) -> (4, 1)"},
+    {"ahead-right: a king steps back to the right first", 5, ". . . B . . . ."
+                                                             ". . b . r . . ."
+                                                             ". . . . . r . .", "(4, 5) -> (5, 4)"},
+    {"ahead-right: the piece two rows up covers", 2, ". . . . b . . ."
+                                                     ". . . . . . . ."
+                                                     ". . . . b . . ."
+                                                     ". . . . . r . ."
+                                                     ". . r . . . r .", "(5, 2) -> (4, 3)"},
+    {"ahead-right: a king beside steps back to cover", 4, ". . B . b . . ."
+                                                          ". . . . . r . ."
+                                                          ". . r . . . r .", "(3, 4) -> (4, 3)"},
+    {"ahead-right: the piece up on the left covers for a missing one", 2, ". . b . b . . ."
+                                                                          ". . . . . . . ."
+                                                                          ". . . . b . . ."
+                                                                          ". . . . . r . ."
+                                                                          ". . r . . . r .", "(3, 2) -> (4, 3)", 1},
+    // A red king behind on the left, on (col - 1, row - 1), would land on (col + 1, row + 1).
+    {"king behind-left: a king at the edge steps back", 2, ". . . . r . . ."
+                                                           ". . . . . R . ."
+                                                           ". . . . . . B .", "(7, 4) -> (8, 3)"},
+    {"king behind-left: a king steps back safely", 3, ". r . . . . . ."
+                                                      ". . R . . . . ."
+                                                      ". . . B . . . .", "(4, 5) -> (5, 4)"},
+    {"king behind-left: a man at the edge escapes ahead", 3, ". . . . . R . ."
+                                                             "b . . . . . b .", "(7, 4) -> (8, 5)"},
+    {"king behind-left: a man steps onto the landing cell", 4, ". . R . . . . ."
+                                                               ". . . b . . . .", "(4, 5) -> (5, 6)"},
+    {"king behind-left: a man steps ahead on the other side", 4, ". . R . . . b ."
+                                                                 ". . . b . . . ."
+                                                                 ". . . . . . . ."
+                                                                 ". . . . . r . .", "(4, 5) -> (3, 6)"},
+    {"king behind-left: a king two rows down steps back to cover", 4, ". . R . . . . ."
+                                                                      ". . . b . . . ."
+                                                                      ". . . . . . . ."
+                                                                      ". r . B . r . .", "(4, 7) -> (5, 6)"},
+    // (A king down on the right could cover too, but whenever it could, the step onto the
+    // landing cell is safe, and comes first.)
+    {"king behind-left: the piece beside covers for a missing king", 3, ". . . . . . . b"
+                                                                        ". . R . . . . ."
+                                                                        ". . . b . b . ."
+                                                                        ". . . . . . . ."
+                                                                        ". r . B . r . .", "(6, 5) -> (5, 6)", 3},
+    {"king behind-left: a man two rows down does not step back to cover", 4, ". . R . . . . ."
+                                                                              ". . . b . . . ."
+                                                                              ". . . . . . . ."
+                                                                              ". r . b . r . .", "(4, 7) -> (3, 8)"},
+    {"king behind-left: nor does the piece beside when a red piece could jump it", 4, ". . R . . . . ."
+                                                                                      ". . . b . b . ."
+                                                                                      ". . . . . . . ."
+                                                                                      ". . . r . r . .",
+     "(4, 5) -> (3, 6)"},
+    // A red king behind on the right: the same with the columns mirrored.
+    {"king behind-right: a king on row 2 steps back", 1, ". . . . . R . ."
+                                                         ". . . . B . . .", "(5, 2) -> (4, 1)"},
+    {"king behind-right: a king steps back safely", 2, ". . . . . . r ."
+                                                       ". . . . . R . ."
+                                                       ". . . . B . . .", "(5, 4) -> (4, 3)"},
+    {"king behind-right: a man at the edge escapes ahead", 4, ". . R . . . b ."
+                                                              ". b . . . . . .", "(2, 5) -> (1, 6)"},
+    {"king behind-right: a man steps onto the landing cell", 3, ". b . . . R . ."
+                                                                ". . . . b . . .", "(5, 4) -> (4, 5)"},
+    {"king behind-right: a man steps ahead on the other side", 3, ". b . . . R . ."
+                                                                  ". . . . b . . ."
+                                                                  ". . . . . . . ."
+                                                                  ". . r . . . . .", "(5, 4) -> (6, 5)"},
+    {"king behind-right: a king two rows down steps back to cover", 3, ". . . . . R . ."
+                                                                       ". . . . b . . ."
+                                                                       ". . . . . . . ."
+                                                                       ". . r . B . r .", "(5, 6) -> (4, 5)"},
+    {"king behind-right: the piece beside covers for a missing king", 2, "b . . . . . . ."
+                                                                         ". . . . . R . ."
+                                                                         ". . b . b . . ."
+                                                                         ". . . . . . . ."
+                                                                         ". . r . B . r .", "(3, 4) -> (4, 5)", 3},
 };
 
-TEST(ComputerRescue, EachRuleMakesItsMoveWhateverTheNumbers)
+TEST(ComputerRescue, EachRuleMakesItsMoveInItsTurn)
 {
     for (const RescueCase &c : kRescueCases) {
         SCOPED_TRACE(c.name);
-        ComputerSetup setup(c.picture);
-        if (c.parkedPiece >= 0)
-            setup.parked(BlackPiece(c.parkedPiece));
-        for (double numbers : {0.0, 0.45, 0.99}) {
-            SCOPED_TRACE("every number " + std::to_string(numbers));
-            const ComputerRun run = runComputerMove(setup, {}, numbers);
-            ASSERT_EQ(run.moves.size(), 1u) << run.picture();
-            EXPECT_EQ(cellName(run.moves[0].from) + " -> " + cellName(run.moves[0].to),
-                      cellName(c.from) + " -> " + cellName(c.to));
-            EXPECT_TRUE(testing::computerMoveProblems(run.positions).empty())
-                << testing::linesOf(testing::computerMoveProblems(run.positions));
-            if (c.parkedPiece < 0) {
-                EXPECT_TRUE(testing::consistencyProblems(run.after).empty())
-                    << testing::linesOf(testing::consistencyProblems(run.after));
-            }
-        }
-    }
-}
-
-TEST(ComputerRescue, CoveringPieceKeepsItsKingFlag)
-{
-    // The black king on (6, 5) steps back to (5, 4) and stays a king there.
-    const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . b . B . .\n"
-                                                          ". . r . . . . .\n"
-                                                          ". r . . . r . .\n"
-                                                          ". . . . . . . .\n"),
-                                            {}, 0.5);
-    EXPECT_EQ(run.moves, (std::vector<BlackMove>{{1, {6, 5}, {5, 4}}}));
-    EXPECT_EQ(run.after.intBoard(5, 4), BlackKing);
-    EXPECT_EQ(run.after.intBoard(6, 5), Empty);
-    EXPECT_TRUE(run.after.blnBlackKing[1]);
-}
-
-TEST(ComputerRescue, MissingCoveringPieceLeavesIntBoardAsItWas)
-{
-    // intBoard shows a black man on (4, 3), but Black(0), which stood there, is parked.
-    const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . b . b . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . b . . . .\n"
-                                                          ". . r . . . . .\n"
-                                                          ". r . . . r . .\n"
-                                                          ". . . . . . . .\n")
-                                                .parked(BlackPiece(0)),
-                                            {}, 0.5);
-    EXPECT_EQ(run.moves, (std::vector<BlackMove>{{1, {6, 3}, {5, 4}}}));
-    EXPECT_EQ(run.after.intBoard(4, 3), BlackMan);
-    EXPECT_FALSE(run.after.Black[0].Visible);
-}
-
-TEST(ComputerRescue, PieceOnTheOuterEdgeIsNeverExaminedButDrawsItsDirection)
-{
-    // A lone man on (1, 4): it can't be captured, so the rescue only draws its start piece
-    // and the man's start direction; the step comes from the safe-step phase.
-    //   captures, two passes: start piece, start direction, CanJumpAgain in direction 2
-    //   rescue: start piece, start direction
-    //   crowning step: start piece, start direction of the two-way loop
-    //   safe step: start piece, start direction
-    const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          "b . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"),
-                                            {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    EXPECT_EQ(run.used.size(), 12u);
-    EXPECT_EQ(run.overruns, 0);
-    EXPECT_EQ(run.moves, (std::vector<BlackMove>{{0, {1, 4}, {2, 5}}}));
-}
-
-TEST(ComputerRescue, RedManBehindIsNoThreat)
-{
-    // Only a king captures towards row 8: the man on (4, 5) is not rescued onto (5, 6) but
-    // steps by the safe-step phase in its start direction 1.
-    const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . r . . . . .\n"
-                                                          ". . . b . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"
-                                                          ". . . . . . . .\n"),
-                                            {}, 0.0);
-    EXPECT_EQ(run.moves, (std::vector<BlackMove>{{0, {4, 5}, {3, 6}}}));
-}
-
-TEST(ComputerRescue, ThreatsFromSeveralSidesAreTriedFromTheDrawnDirection)
-{
-    // The man on (4, 5) is threatened from (3, 6) and from (5, 6); the man on (4, 3) can
-    // cover either landing cell, (5, 4) or (3, 4). Which threat is answered first follows
-    // the threatened man's start direction: the 17th number drawn, after sixteen for
-    // both passes of the captures, the rescue's start piece and the start direction of
-    // the man on (4, 3).
-    const struct {
-        int start;
-        Cell covered;
-    } cases[] = {{1, {5, 4}}, {2, {3, 4}}, {3, {5, 4}}, {4, {5, 4}}};
-    for (const auto &c : cases) {
-        SCOPED_TRACE("start direction " + std::to_string(c.start));
-        std::vector<double> numbers(16, 0.0);
-        numbers.push_back(testing::drawing(c.start, 4, 1));
-        const ComputerRun run = runComputerMove(ComputerSetup(". . . . . . . .\n"
-                                                              ". . . . . . . .\n"
-                                                              ". . . b . . . .\n"
-                                                              ". . . . . . . .\n"
-                                                              ". . . b . . . .\n"
-                                                              ". . r . r . . .\n"
-                                                              ". r . . . r . .\n"
-                                                              ". . . . . . . .\n"),
-                                                numbers);
-        EXPECT_EQ(run.moves, (std::vector<BlackMove>{{0, {4, 3}, c.covered}}));
-        EXPECT_EQ(run.used.size(), 17u);
-        EXPECT_EQ(run.overruns, 0);
+        ComputerSetup setup(c.rows, c.firstRow);
+        const Cell parkedCell = c.parked >= 0 ? testing::cellOfPiece(setup.board, BlackPiece(c.parked)) : Cell{};
+        if (c.parked >= 0)
+            setup.parked(BlackPiece(c.parked));
+        const ComputerRun run = runComputerMove(setup, {}, 0.0);
+        EXPECT_EQ(run.path, c.path);
+        EXPECT_EQ(run.pauses, 1);
+        // intBoard follows the pieces that moved, and keeps the cell of the parked one.
+        Board shown = run.after;
+        if (c.parked >= 0)
+            shown.placePiece(BlackPiece(c.parked), parkedCell);
+        EXPECT_EQ(testing::boardPicture(shown), testing::piecesPicture(shown));
     }
 }
 
