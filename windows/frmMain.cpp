@@ -164,11 +164,6 @@ QWidget *frmMain::control(const DesignRect &design) const
     return nullptr;
 }
 
-std::int16_t frmMain::twipsPerPixel(double dotsPerInch)
-{
-    return roundToInt16(twipsFromDotsPerInch(dotsPerInch));
-}
-
 void frmMain::Form_Load()
 {
     random.Randomize();

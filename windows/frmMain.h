@@ -49,10 +49,6 @@ public:
     // Brings every widget into line with game.board.
     void syncWidgetsWithGame();
 
-    // Twips per pixel of a screen with this many logical dots per inch: 1440 / dpi,
-    // rounded half to even, kept within 1..60.
-    static std::int16_t twipsPerPixel(double dotsPerInch);
-
     // Moves this window with the mouse, as a press on a title bar would, until the left
     // button is released: by the window manager, or where there is none by following the
     // pointer itself.
