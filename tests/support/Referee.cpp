@@ -12,7 +12,8 @@ namespace {
 
 constexpr Cell Diagonals[] = {{-1, -1}, {+1, -1}, {-1, +1}, {+1, +1}};
 
-// Every legal move of the computer from `start`, as computerReplyProblems describes them.
+} // namespace
+
 std::vector<std::vector<BoardArray>> computerMoves(const BoardArray &start)
 {
     std::vector<std::vector<BoardArray>> moves;
@@ -39,8 +40,6 @@ std::vector<std::vector<BoardArray>> computerMoves(const BoardArray &start)
             moves.push_back({afterMove(start, m)});
     return moves;
 }
-
-} // namespace
 
 std::vector<Move> movesFrom(const BoardArray &board, Cell from, bool jumpsOnly)
 {

@@ -47,5 +47,8 @@ std::vector<std::string> humanMoveProblems(const Board &before, const Board &aft
 // when some first capture can go on, only such a capture. The move must also count in
 // intAIMoves, and the computer may give up only with no move open.
 std::vector<std::string> computerReplyProblems(const std::vector<Board> &positions, bool gaveUp);
+// Every legal move of the computer from `start`, as the positions above, in the order its
+// first captures (or, with none open, its steps) are found.
+std::vector<std::vector<BoardArray>> computerMoves(const BoardArray &start);
 
 } // namespace jumpline::testing
