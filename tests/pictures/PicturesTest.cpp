@@ -7,18 +7,14 @@
 
 #include <gtest/gtest.h>
 
-
 namespace {
 
 using namespace jumpline::pictures;
 
 const QString kSource = QStringLiteral(JUMPLINE_SOURCE_DIR "/");
 
-struct PieceCase {
-    const char *file;
-    PieceKind kind;
-    QRgb centre; // what a screen reader finds at a dark cell's centre
-};
+// `centre`: what a screen reader finds at a dark cell's centre.
+struct PieceCase { const char *file; PieceKind kind; QRgb centre; };
 
 TEST(PieceBitmaps, AreTheGeneratorsDiscsOnGreyFiftySquareTwentyFourBit)
 {

@@ -5,19 +5,14 @@
 
 #include "Rig.h"
 
-#include "windows/RoundedRegion.h"
-
 #include <optional>
 
 namespace jumpline::testing {
 namespace {
 
-struct ExpectedControl {
-    const char *window, *name;
-    QRect at15;                // in its parent's pixels
-    QSize at12;                // the size at 12 twips per pixel; the position stays
-    double points15, points12; // font sizes; 0: not checked
-};
+// Where a control is at 15 twips per pixel, in its parent's pixels; its size at 12 (the
+// position stays); its font sizes at 15 and 12 (0: not checked).
+struct ExpectedControl { const char *window, *name; QRect at15; QSize at12; double points15, points12; };
 
 const ExpectedControl kControls[] = {
     {"frmSplash", "optHuman", {21, 105, 158, 22}, {158, 22}, 9.75, 8},
@@ -52,11 +47,13 @@ const ExpectedControl kControls[] = {
     {"frmPassword", "cmdCancel", {72, 32, 57, 25}, {57, 25}, 8.25, 8.25},
 };
 
-// The rounded outlines, in the target's own pixels, right and bottom exclusive; 15 x 15 px corners.
-struct Outline {
-    const char *window, *target; // no target: the window itself
-    int left, top, right, bottom;
-};
+// The rounded outlines, in the target's own pixels, right and bottom exclusive; 15 x 15 px
+// corners. No target: the window itself.
+struct Outline { const char *window, *target; int left, top, right, bottom; };
+
+// Row k from a 15 x 15 corner's edge loses this many pixels: a pixel stays when its
+// centre lies inside the ellipse, (14 - 2i)² + (14 - 2k)² <= 15² in half-pixels.
+constexpr int kCornerInsets[] = {5, 3, 2, 1, 1, 0};
 
 const Outline kOutlines[] = {
     {"frmSplash", nullptr, 1, 1, 336, 290},    {"frmSplash", "cmdStart", 5, 5, 122, 38},
@@ -65,6 +62,26 @@ const Outline kOutlines[] = {
     {"frmMain", "optMultiJump", 9, 11, 71, 32}, {"frmPassword", nullptr, 1, 1, 144, 66},
     {"frmPassword", "cmdEnter", 5, 5, 54, 22}, {"frmPassword", "cmdCancel", 5, 5, 54, 22},
 };
+
+// The mask cuts the margins and the four corners alike: just inside and just outside.
+void expectRounded(const QRegion &region, const Outline &o)
+{
+    for (int k = 0; k < 6; ++k) {
+        for (const int y : {o.top + k, o.bottom - 1 - k}) {
+            SCOPED_TRACE(y);
+            const int inset = kCornerInsets[k];
+            EXPECT_FALSE(region.contains(QPoint(o.left + inset - 1, y)));
+            EXPECT_TRUE(region.contains(QPoint(o.left + inset, y)));
+            EXPECT_TRUE(region.contains(QPoint(o.right - 1 - inset, y)));
+            EXPECT_FALSE(region.contains(QPoint(o.right - inset, y)));
+        }
+    }
+    EXPECT_EQ(region.boundingRect(), QRect(QPoint(o.left, o.top), QPoint(o.right - 1, o.bottom - 1)));
+    int area = 0;
+    for (const QRect &band : region)
+        area += band.width() * band.height();
+    EXPECT_EQ(area, (o.right - o.left) * (o.bottom - o.top) - 4 * (5 + 3 + 2 + 1 + 1));
+}
 
 class ShapeAndScaleTest : public WindowTest {
 protected:
@@ -79,10 +96,9 @@ protected:
         openPassword();
         const std::map<std::string, const QWidget *> windows{
             {"frmSplash", splash.get()}, {"frmMain", window}, {"frmPassword", window->loadedPasswordDialog()}};
-        const auto top = [&](const char *name) { return windows.at(name); };
         for (const ExpectedControl &c : kControls) {
             SCOPED_TRACE(std::string(c.window) + " " + c.name);
-            const QWidget *control = find(top(c.window), c.name);
+            const QWidget *control = find(windows.at(c.window), c.name);
             ASSERT_NE(control, nullptr);
             const QSize size(ratio.x == 12 ? c.at12.width() : c.at15.width(),
                              ratio.y == 12 ? c.at12.height() : c.at15.height());
@@ -93,8 +109,7 @@ protected:
         }
         for (const Outline &o : kOutlines) {
             SCOPED_TRACE(std::string(o.window) + " " + (o.target ? o.target : "window"));
-            const QWidget *target = o.target ? find(top(o.window), o.target) : top(o.window);
-            EXPECT_EQ(target->mask(), roundedRegion(o.left, o.top, o.right, o.bottom, 15, 15));
+            expectRounded((o.target ? find(windows.at(o.window), o.target) : windows.at(o.window))->mask(), o);
         }
         EXPECT_EQ(window->game.board.intTwipsX, ratio.x);
         EXPECT_EQ(window->game.board.intTwipsY, ratio.y);
@@ -122,12 +137,8 @@ TEST_F(ShapeAndScaleTest, AtFifteenTwelveAndFifteenByTwelveTheWindowsKeepTheirPi
     }
 }
 
-struct RoundingCase {
-    double real;
-    std::int16_t rounded;
-    QRect square0;
-    double resetPoints; // smaller only when the rounded ratio is below 15
-};
+// The Reset button's font is smaller only when the rounded ratio is below 15.
+struct RoundingCase { double real; std::int16_t rounded; QRect square0; double resetPoints; };
 
 // The main window converts with the screen's ratio rounded half to even; pixels come from
 // the real one: at 14.4, 1050 twips ÷ 15 × 14 = 980 twips, shown at 68 px, not 70.
@@ -147,33 +158,6 @@ TEST_F(ShapeAndScaleTest, TheMainWindowUsesTheScreenRatioRoundedHalfToEven)
         EXPECT_EQ(widget("cmdReset")->font().pointSizeF(), c.resetPoints);
         drag(widget("Red(9)")->geometry().center(), widget("Square(17)")->geometry().center());
         EXPECT_EQ(window->game.board.intBoard(4, 5), RedMan);
-    }
-}
-
-// Row k from a 15 x 15 corner's edge loses this many pixels: a pixel stays when its
-// centre lies inside the ellipse, (14 - 2i)² + (14 - 2k)² <= 15² in half-pixels.
-constexpr int kCornerInsets[] = {5, 3, 2, 1, 1, 0};
-
-TEST(RoundedRegion, CutsTheMarginsAndTheFourCornersAlike)
-{
-    for (const Outline &o : kOutlines) {
-        SCOPED_TRACE(std::string(o.window) + " " + (o.target ? o.target : "window"));
-        const QRegion region = roundedRegion(o.left, o.top, o.right, o.bottom, 15, 15);
-        for (int k = 0; k < 6; ++k) {
-            for (const int y : {o.top + k, o.bottom - 1 - k}) {
-                SCOPED_TRACE(y);
-                const int inset = kCornerInsets[k];
-                EXPECT_FALSE(region.contains(QPoint(o.left + inset - 1, y)));
-                EXPECT_TRUE(region.contains(QPoint(o.left + inset, y)));
-                EXPECT_TRUE(region.contains(QPoint(o.right - 1 - inset, y)));
-                EXPECT_FALSE(region.contains(QPoint(o.right - inset, y)));
-            }
-        }
-        EXPECT_EQ(region.boundingRect(), QRect(QPoint(o.left, o.top), QPoint(o.right - 1, o.bottom - 1)));
-        int area = 0;
-        for (const QRect &band : region)
-            area += band.width() * band.height();
-        EXPECT_EQ(area, (o.right - o.left) * (o.bottom - o.top) - 4 * (5 + 3 + 2 + 1 + 1));
     }
 }
 

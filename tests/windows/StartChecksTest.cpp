@@ -10,33 +10,17 @@
 #include <QFile>
 #include <QImage>
 #include <QLibraryInfo>
-#include <QProcessEnvironment>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 
 namespace jumpline {
 namespace {
 
-const std::array kVariables = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
-
-// Sets the variable; nullptr unsets it.
-void setVariable(const char *name, const char *value)
-{
-    if (value != nullptr)
-        qputenv(name, value);
-    else
-        qunsetenv(name);
-}
-
-struct DisplayCase {
-    const char *name;
-    std::array<const char *, 3> environment; // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY
-    const char *problem;                     // part of the message; nullptr: no problem
-};
+// `problem` is part of the message; nullptr: no problem.
+struct DisplayCase { const char *name, *platform, *display, *wayland, *problem; };
 
 TEST(DisplayProblem, SaysWhyThereIsNoScreen)
 {
@@ -44,28 +28,29 @@ TEST(DisplayProblem, SaysWhyThereIsNoScreen)
     const QDir platforms(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"));
     const bool wayland = !platforms.entryList({QStringLiteral("libqwayland*")}, QDir::Files).isEmpty();
     const DisplayCase cases[] = {
-        {"nothing set", {nullptr, nullptr, nullptr}, "DISPLAY is not set"},
-        {"an empty DISPLAY", {nullptr, "", nullptr}, "DISPLAY is not set"},
-        {"no X server at DISPLAY", {nullptr, ":8497", nullptr}, "no X server answers at DISPLAY=:8497"},
-        {"a platform chosen", {"offscreen", nullptr, nullptr}, nullptr},
-        {"the X platform chosen, no X server", {"xcb", ":8497", nullptr}, "no X server answers"},
-        {"a Wayland display", {nullptr, nullptr, "wayland-0"}, wayland ? nullptr : "DISPLAY is not set"},
+        {"nothing set", nullptr, nullptr, nullptr, "DISPLAY is not set"},
+        {"an empty DISPLAY", nullptr, "", nullptr, "DISPLAY is not set"},
+        {"no X server at DISPLAY", nullptr, ":8497", nullptr, "no X server answers at DISPLAY=:8497"},
+        {"a platform chosen", "offscreen", nullptr, nullptr, nullptr},
+        {"the X platform chosen, no X server", "xcb", ":8497", nullptr, "no X server answers"},
+        {"a Wayland display", nullptr, nullptr, "wayland-0", wayland ? nullptr : "DISPLAY is not set"},
     };
-    const QProcessEnvironment before = QProcessEnvironment::systemEnvironment();
+    const char *names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+    std::optional<QByteArray> before[3];
+    for (int i = 0; i < 3; ++i)
+        if (qEnvironmentVariableIsSet(names[i]))
+            before[i] = qgetenv(names[i]);
     for (const DisplayCase &c : cases) {
         SCOPED_TRACE(c.name);
-        for (std::size_t i = 0; i < kVariables.size(); ++i)
-            setVariable(kVariables[i], c.environment[i]);
-        const std::optional<std::string> problem = displayProblem();
-        EXPECT_EQ(problem.has_value(), c.problem != nullptr) << problem.value_or("none");
-        if (c.problem != nullptr) {
-            EXPECT_NE(problem.value_or("").find(c.problem), std::string::npos) << problem.value_or("none");
-        }
+        const char *values[] = {c.platform, c.display, c.wayland};
+        for (int i = 0; i < 3; ++i)
+            values[i] != nullptr ? qputenv(names[i], values[i]) : qunsetenv(names[i]);
+        const std::string problem = displayProblem().value_or("none");
+        EXPECT_EQ(problem == "none", c.problem == nullptr) << problem;
+        EXPECT_NE(problem.find(c.problem ? c.problem : "none"), std::string::npos) << problem;
     }
-    for (const char *name : kVariables) {
-        const QString key = QLatin1String(name);
-        setVariable(name, before.contains(key) ? before.value(key).toLocal8Bit().constData() : nullptr);
-    }
+    for (int i = 0; i < 3; ++i)
+        before[i] ? qputenv(names[i], *before[i]) : qunsetenv(names[i]);
 }
 
 QByteArray bitmap(int size, QRgb colour)
@@ -100,12 +85,8 @@ struct Folders {
     QString path(int folder, const char *name) const { return QDir(both[folder]).filePath(QLatin1String(name)); }
 };
 
-struct BadCase {
-    const char *name;
-    const char *file;
-    std::optional<QByteArray> bytes; // in the first place; none: in neither place
-    const char *problem;
-};
+// `bytes` are written in the first place; none: the file is in neither place.
+struct BadCase { const char *name, *file; std::optional<QByteArray> bytes; const char *problem; };
 
 // A faulty file found first stops the program, although a good one waits further on.
 TEST(PiecePictures, EachComesFromTheFirstPlaceThatHasItAndAFaultyOneStopsWithAMessage)

@@ -44,11 +44,7 @@ TEST_F(TestModeWindowsTest, TheHotSpotOpensThePasswordDialogWhereTheCodeInAnyCas
     EXPECT_TRUE(testWindow() != nullptr && testWindow()->isVisible());
 }
 
-struct SwitchCase {
-    const char *name;
-    Settings::Opponent opponent;
-    bool blackToMove;
-};
+struct SwitchCase { const char *name; Settings::Opponent opponent; bool blackToMove; };
 
 TEST_F(TestModeWindowsTest, TestModeLetsEveryPieceBeDraggedUntilTheButtonOrTheCloseBoxEndsIt)
 {
@@ -97,14 +93,8 @@ constexpr std::string_view kPlacement = ". . . . . . . .\n"
                                         ". . . . . . . .\n"
                                         ". . . . . . . .\n";
 
-struct PlaceCase {
-    const char *name;
-    const char *piece;
-    Cell from;
-    QPoint to;
-    Cell target; // {0, 0}: taken off the board; `from`: nothing happens
-    std::int16_t value;
-};
+// A target of {0, 0}: taken off the board; `from`: nothing happens.
+struct PlaceCase { const char *name, *piece; Cell from; QPoint to; Cell target; std::int16_t value; };
 
 TEST_F(TestModeWindowsTest, AnyPieceGoesAnywhereOrOntoDeleteByMouse)
 {
@@ -140,25 +130,6 @@ TEST_F(TestModeWindowsTest, AnyPieceGoesAnywhereOrOntoDeleteByMouse)
         EXPECT_EQ(widget(c.piece)->isVisible(), !taken);
         EXPECT_EQ(shownDump(), moved ? board.PrintBoard() : "");
     }
-}
-
-TEST_F(TestModeWindowsTest, TheFirstDumpLoadsTheTestWindowHiddenAndEveryMoveIsShown)
-{
-    settings.opponent = Settings::Opponent::Computer;
-    open();
-    EXPECT_EQ(testWindow(), nullptr);
-    std::string dumpDuringPause, boardDuringPause;
-    bool shownDuringPause = true;
-    duringPause = [&] {
-        ASSERT_NE(testWindow(), nullptr);
-        shownDuringPause = testWindow()->isVisible();
-        dumpDuringPause = shownDump();
-        boardDuringPause = window->game.board.PrintBoard();
-    };
-    dragCell(3, 6, 4, 5);
-    EXPECT_FALSE(shownDuringPause);
-    EXPECT_EQ(dumpDuringPause, boardDuringPause);
-    EXPECT_EQ(shownDump(), window->game.board.PrintBoard()) << "the computer's reply is printed too";
 }
 
 } // namespace
