@@ -22,9 +22,10 @@ constexpr double direction(int d) { return drawing(d, 4, 1); }
 // Without the red man on (7, 6) neither capture goes on.
 ComputerSetup twoCapturers(const char *row6)
 {
-    return ComputerSetup(std::string(". . . b . . . ."
-                                     "b . . . r . . ."
-                                     ". r . . . . . .") + row6, 3)
+    return ComputerSetup(std::string("3 . . . b . . . .\n"
+                                     "4 b . . . r . . .\n"
+                                     "5 . r . . . . . .\n"
+                                     "6 ") + row6)
         .numbered(BlackPiece(3), {4, 3})
         .numbered(BlackPiece(6), {1, 4});
 }
@@ -40,14 +41,13 @@ TEST(ComputerCaptures, FirstPassPrefersTheCaptureThatContinuesWhateverTheStartPi
 
 // A black king on (4, 3) takes the red king on (5, 4); from (6, 5) it can go on over
 // (7, 6) (direction 2) or over (7, 4) (direction 4).
-const ComputerSetup kKingWithTwoContinuations(". . . B . . . ."
-                                              ". . . . R . r ."
-                                              ". . . . . . . ."
-                                              ". . . . . . r .", 3);
+const ComputerSetup kKingWithTwoContinuations("3 . . . B . . . .\n"
+                                              "4 . . . . R . r .\n"
+                                              "6 . . . . . . r .\n");
 
 // A man on (3, 6) takes (4, 7) and lands on row 8.
-const ComputerSetup kOntoRowEight(". . b . . . . ."
-                                  ". . . r . r . .", 6);
+const ComputerSetup kOntoRowEight("6 . . b . . . . .\n"
+                                  "7 . . . r . r . .\n");
 
 struct CaptureCase {
     const char *name;
@@ -82,12 +82,10 @@ TEST(ComputerCaptures, EachJumpFollowsAPauseAndTheManIsCrownedAtTheEnd)
          "(3, 6) -> (5, 8) -> (7, 6)", 3, 6},
         // Start piece, start direction, one CanJumpAgain (direction 1 is out of range); three
         // multi-jump cycles.
-        {"a man zigzagging through three captures", ComputerSetup(". b . . . . . ."
-                                                                  ". . r . . . . ."
-                                                                  ". . . . . . . ."
-                                                                  ". . r . . . . ."
-                                                                  ". . . . . . . ."
-                                                                  ". . r . . . . ."),
+        {"a man zigzagging through three captures", ComputerSetup("1 . b . . . . . .\n"
+                                                                  "2 . . r . . . . .\n"
+                                                                  "4 . . r . . . . .\n"
+                                                                  "6 . . r . . . . .\n"),
          {}, "(2, 1) -> (4, 3) -> (2, 5) -> (4, 7)", 4, 6},
     };
     for (const CaptureCase &c : cases) {

@@ -24,8 +24,7 @@ using testing::runComputerMove;
 // phase, every random number being `every`. Rows start at `firstRow`.
 struct PhaseCase {
     const char *name;
-    int firstRow;
-    const char *rows;
+    const char *picture;
     double every;
     const char *path;
     Cell examinedFirst{}; // numbered Black(4), the first piece examined when `every` is 0
@@ -34,65 +33,57 @@ struct PhaseCase {
 constexpr double kBackFirst = drawing(3, 4, 1); // a king tries (5, 4) -> (4, 3) first
 
 const PhaseCase kPhaseCases[] = {
-    {"crowning step before a safe step elsewhere", 6, ". . . . . . b ."
-                                                      ". . . b . . . .", 0.0, "(4, 7) -> (3, 8)"},
-    {"cover test: a step that leaves a neighbour open is refused", 3, ". . . b . . . ."
-                                                                      ". . . . b . . ."
-                                                                      ". . . . . r . ."
-                                                                      ". . . . . . r .", 0.0, "(5, 4) -> (4, 5)"},
-    {"cover test: a red man beyond a neighbour behind can't jump it", 3, ". r . . . . . ."
-                                                                          ". . b . . . . ."
-                                                                          ". . . b . . . .", 0.0, "(4, 5) -> (3, 6)",
+    {"crowning step before a safe step elsewhere", "6 . . . . . . b .\n"
+                                                   "7 . . . b . . . .\n", 0.0, "(4, 7) -> (3, 8)"},
+    {"cover test: a step that leaves a neighbour open is refused", "3 . . . b . . . .\n"
+                                                                   "4 . . . . b . . .\n"
+                                                                   "5 . . . . . r . .\n"
+                                                                   "6 . . . . . . r .\n", 0.0, "(5, 4) -> (4, 5)"},
+    {"cover test: a red man beyond a neighbour behind can't jump it", "3 . r . . . . . .\n"
+                                                                      "4 . . b . . . . .\n"
+                                                                      "5 . . . b . . . .\n", 0.0, "(4, 5) -> (3, 6)",
      {4, 5}},
-    {"cover test: a red king beyond a neighbour behind can", 3, ". R . . . . . ."
-                                                                ". . b . . . . ."
-                                                                ". . . b . . . .", 0.0, "(3, 4) -> (2, 5)", {4, 5}},
-    {"edge step from column 2 when the step ahead is unsafe", 3, ". b . . . . . ."
-                                                                 ". . . . . . . ."
-                                                                 ". . . r . . . .", 0.3, "(2, 3) -> (1, 4)"},
-    {"a king on column 2 steps back to the edge", 5, ". B . R . . . ."
-                                                     "b . . . . . . ."
-                                                     ". . . . . . . ."
-                                                     ". . r . . . . .", 0.0, "(2, 5) -> (1, 4)"},
-    {"edge step from column 7", 4, ". . . . . . b ."
-                                   ". . . . . . . ."
-                                   ". . . . r . . .", 0.0, "(7, 4) -> (8, 5)"},
-    {"a king on column 7 steps back to the edge", 4, ". . . . R . B ."
-                                                     ". . . . . . . b"
-                                                     ". . . . . . . ."
-                                                     ". . . . . r . .", 0.0, "(7, 4) -> (8, 3)"},
-    {"a king on row 7 steps onto row 8", 7, ". r . B . r . .", 0.9, "(4, 7) -> (5, 8)"},
-    {"a king on row 2 steps onto row 1", 2, ". . B . . . . ."
-                                            ". . . . . . . ."
-                                            "r . . . r . . .", 0.9, "(3, 2) -> (4, 1)"},
-    {"any step when every step is unsafe", 3, ". . . b . . . ."
-                                              ". . . . . . . ."
-                                              ". r . . . r . .", 0.3, "(4, 3) -> (5, 4)"},
+    {"cover test: a red king beyond a neighbour behind can", "3 . R . . . . . .\n"
+                                                             "4 . . b . . . . .\n"
+                                                             "5 . . . b . . . .\n", 0.0, "(3, 4) -> (2, 5)", {4, 5}},
+    {"edge step from column 2 when the step ahead is unsafe", "3 . b . . . . . .\n"
+                                                              "5 . . . r . . . .\n", 0.3, "(2, 3) -> (1, 4)"},
+    {"a king on column 2 steps back to the edge", "5 . B . R . . . .\n"
+                                                  "6 b . . . . . . .\n"
+                                                  "8 . . r . . . . .\n", 0.0, "(2, 5) -> (1, 4)"},
+    {"edge step from column 7", "4 . . . . . . b .\n"
+                                "6 . . . . r . . .\n", 0.0, "(7, 4) -> (8, 5)"},
+    {"a king on column 7 steps back to the edge", "4 . . . . R . B .\n"
+                                                  "5 . . . . . . . b\n"
+                                                  "7 . . . . . r . .\n", 0.0, "(7, 4) -> (8, 3)"},
+    {"a king on row 7 steps onto row 8", "7 . r . B . r . .\n", 0.9, "(4, 7) -> (5, 8)"},
+    {"a king on row 2 steps onto row 1", "2 . . B . . . . .\n"
+                                         "4 r . . . r . . .\n", 0.9, "(3, 2) -> (4, 1)"},
+    {"any step when every step is unsafe", "3 . . . b . . . .\n"
+                                           "5 . r . . . r . .\n", 0.3, "(4, 3) -> (5, 4)"},
     // A king on (5, 4) trying the step back to (4, 3): the safe step judges it by the
     // backward safety test; the last safe step (reached when the cover test holds the king
     // beside Black's man on (6, 3)) by the mirrored forward test.
-    {"safe step: a red man on (3, 2) does not count", 2, ". . r . . . . ."
-                                                         ". . . . . . . ."
-                                                         ". . . . B . . .", kBackFirst, "(5, 4) -> (4, 3)"},
-    {"safe step: a red man on (3, 4) beside it does", 4, ". . r . B . . .", kBackFirst, "(5, 4) -> (6, 3)"},
-    {"safe step: so does a red king on (5, 2) behind it", 2, ". . . . R . . ."
-                                                             ". . . . . . . ."
-                                                             ". . . . B . . .", kBackFirst, "(5, 4) -> (4, 5)"},
-    {"last safe step: a red man on (3, 2) counts", 2, ". . r . . . R ."
-                                                      ". . . . . b . ."
-                                                      ". . . . B . . ."
-                                                      ". . . . . . . r", kBackFirst, "(5, 4) -> (4, 5)"},
-    {"last safe step: a red man on (3, 4) beside it does not", 2, ". . . . . . R ."
-                                                                  ". . . . . b . ."
-                                                                  ". . r . B . . ."
-                                                                  ". . . . . . . r", kBackFirst, "(5, 4) -> (4, 3)"},
+    {"safe step: a red man on (3, 2) does not count", "2 . . r . . . . .\n"
+                                                      "4 . . . . B . . .\n", kBackFirst, "(5, 4) -> (4, 3)"},
+    {"safe step: a red man on (3, 4) beside it does", "4 . . r . B . . .\n", kBackFirst, "(5, 4) -> (6, 3)"},
+    {"safe step: so does a red king on (5, 2) behind it", "2 . . . . R . . .\n"
+                                                          "4 . . . . B . . .\n", kBackFirst, "(5, 4) -> (4, 5)"},
+    {"last safe step: a red man on (3, 2) counts", "2 . . r . . . R .\n"
+                                                   "3 . . . . . b . .\n"
+                                                   "4 . . . . B . . .\n"
+                                                   "5 . . . . . . . r\n", kBackFirst, "(5, 4) -> (4, 5)"},
+    {"last safe step: a red man on (3, 4) beside it does not", "2 . . . . . . R .\n"
+                                                               "3 . . . . . b . .\n"
+                                                               "4 . . r . B . . .\n"
+                                                               "5 . . . . . . . r\n", kBackFirst, "(5, 4) -> (4, 3)"},
 };
 
 TEST(ComputerPhases, EachPhaseMovesWhenTheEarlierOnesFindNothing)
 {
     for (const PhaseCase &c : kPhaseCases) {
         SCOPED_TRACE(c.name);
-        ComputerSetup setup(c.rows, c.firstRow);
+        ComputerSetup setup(c.picture);
         if (c.examinedFirst.col != 0)
             setup.numbered(BlackPiece(4), c.examinedFirst);
         const ComputerRun run = runComputerMove(setup, {}, c.every);
@@ -108,28 +99,26 @@ TEST(ComputerPhases, FirstMoveStartsAmongPiecesEightToElevenOnlyInTheSafeSteps)
 {
     const struct {
         const char *phase;
-        int firstRow;
-        const char *rows;
+        const char *picture;
         Cell piece4, piece8;
         const char *firstPath;
         const char *laterPath;
     } cases[] = {
-        {"safe step that keeps neighbours covered", 3, ". . . b . . . ."
-                                                       ". . . . . . . ."
-                                                       ". . . . . b . .", {4, 3}, {6, 5}, "(6, 5) -> (5, 6)",
+        {"safe step that keeps neighbours covered", "3 . . . b . . . .\n"
+                                                    "5 . . . . . b . .\n", {4, 3}, {6, 5}, "(6, 5) -> (5, 6)",
          "(4, 3) -> (3, 4)"},
-        {"last safe step", 2, ". . R . . . . ."
-                              ". . . b . . . ."
-                              ". . . . b . . ."
-                              ". . . . . r . ."
-                              ". . . . . . r .", {4, 3}, {5, 4}, "(5, 4) -> (4, 5)", "(4, 3) -> (3, 4)"},
-        {"captures", 3, ". . . b . . . ."
-                        "b . . . r . . ."
-                        ". r . . . . . .", {1, 4}, {4, 3}, "(1, 4) -> (3, 6)", "(1, 4) -> (3, 6)"},
+        {"last safe step", "2 . . R . . . . .\n"
+                           "3 . . . b . . . .\n"
+                           "4 . . . . b . . .\n"
+                           "5 . . . . . r . .\n"
+                           "6 . . . . . . r .\n", {4, 3}, {5, 4}, "(5, 4) -> (4, 5)", "(4, 3) -> (3, 4)"},
+        {"captures", "3 . . . b . . . .\n"
+                     "4 b . . . r . . .\n"
+                     "5 . r . . . . . .\n", {1, 4}, {4, 3}, "(1, 4) -> (3, 6)", "(1, 4) -> (3, 6)"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.phase);
-        ComputerSetup setup(c.rows, c.firstRow);
+        ComputerSetup setup(c.picture);
         setup.numbered(BlackPiece(4), c.piece4).numbered(BlackPiece(8), c.piece8);
         EXPECT_EQ(runComputerMove(ComputerSetup(setup).aiMoves(0), {}).path, c.firstPath);
         EXPECT_EQ(runComputerMove(ComputerSetup(setup).aiMoves(1), {}).path, c.laterPath);
@@ -154,20 +143,19 @@ TEST(ComputerDraws, EachPhaseDrawsItsStartsInOrder)
         // Captures, each pass: start piece, start direction, CanJumpAgain in all four
         // directions. Rescue: start piece, start direction. Crowning step: the start piece
         // only, a king being no candidate. Safe step: start piece, start direction 3.
-        {"a lone king", ComputerSetup(". . . . B . . .", 4), drawing(3, 4, 1), "(5, 4) -> (4, 3)", 17},
+        {"a lone king", ComputerSetup("4 . . . . B . . .\n"), drawing(3, 4, 1), "(5, 4) -> (4, 3)", 17},
         // Red kings beside the man make its steps unsafe. Captures: 4 a pass. Rescue 2,
         // crowning step 2, safe step 2, edge step 3 (start piece, then the start of each
         // two-way loop, men included), last safe step 2, any step 2: its start direction 2.
-        {"a lone man with every step unsafe", ComputerSetup(". R . b . R . .", 3), drawing(2, 4, 1), "(4, 3) -> (5, 4)",
+        {"a lone man with every step unsafe", ComputerSetup("3 . R . b . R . .\n"), drawing(2, 4, 1), "(4, 3) -> (5, 4)",
          21},
         // The man on (4, 5) is threatened from (3, 6) and from (5, 6); the man on (4, 3)
         // could cover either landing cell. The threatened man's start direction, 2, decides.
         // Captures: 7 a pass; rescue: the start piece and two start directions.
-        {"two threats", ComputerSetup(". . . b . . . ."
-                                      ". . . . . . . ."
-                                      ". . . b . . . ."
-                                      ". . r . r . . ."
-                                      ". r . . . r . .", 3),
+        {"two threats", ComputerSetup("3 . . . b . . . .\n"
+                                      "5 . . . b . . . .\n"
+                                      "6 . . r . r . . .\n"
+                                      "7 . r . . . r . .\n"),
          drawing(2, 4, 1), "(4, 3) -> (3, 4)", 17},
     };
     for (const auto &c : cases) {
@@ -190,10 +178,10 @@ TEST(ComputerNoMove, AnnouncesRedsVictoryOnceAndStillFinishes)
 {
     // The man on (2, 5) is hemmed in and can capture nothing; the man on (5, 8) can't
     // move, but the finishing step crowns it. The ten parked pieces map to row 1 and stay men.
-    const ComputerRun run = runComputerMove(ComputerSetup(". b . . . . . ."
-                                                          "r . r . . . . ."
-                                                          ". . . r . . . ."
-                                                          ". . . . b . . .", 5)
+    const ComputerRun run = runComputerMove(ComputerSetup("5 . b . . . . . .\n"
+                                                          "6 r . r . . . . .\n"
+                                                          "7 . . . r . . . .\n"
+                                                          "8 . . . . b . . .\n")
                                                 .aiMoves(7),
                                             {}, 0.5);
     EXPECT_EQ(run.outcome, Computer::Outcome::NoMove);

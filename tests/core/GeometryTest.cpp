@@ -20,7 +20,7 @@ TEST(SetBoardValue, WritesTheCellOfASquareAColumnAndRowOrATwipPosition)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(::testing::Message() << "SetBoardValue(" << c.square << ", " << c.x << ", " << c.y << ")");
-        Board board = boardFromPicture(padded(""), true, c.twipsX, c.twipsY);
+        Board board = boardFromPicture("", true, c.twipsX, c.twipsY);
         board.SetBoardValue(c.square, c.x, c.y, BlackKing);
         BoardArray expected;
         if (c.written != Nothing)
@@ -40,7 +40,7 @@ TEST(ConvertCoordinates, TurnsCellsIntoPiecePositionsAndBack)
     for (const auto &c : cases) {
         SCOPED_TRACE(::testing::Message() << c.x << ", " << c.y << " at " << c.twipsX << " x " << c.twipsY);
         std::int16_t x = c.x, y = c.y;
-        boardFromPicture(padded(""), true, c.twipsX, c.twipsY).ConvertCoordinates(x, y);
+        boardFromPicture("", true, c.twipsX, c.twipsY).ConvertCoordinates(x, y);
         EXPECT_EQ(x, c.wantX);
         EXPECT_EQ(y, c.wantY);
     }
@@ -93,7 +93,7 @@ TEST(PrintBoard, DumpsTheDarkCellsByteForByte)
          "AI Moves =  12 \n"},
     };
     for (const auto &c : cases) {
-        Board board = boardFromPicture(padded(c.position));
+        Board board = boardFromPicture(c.position);
         board.intAIMoves = c.aiMoves;
         EXPECT_EQ(board.PrintBoard(), c.dump);
     }

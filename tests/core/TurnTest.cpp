@@ -136,6 +136,7 @@ const struct EndCase {
      "Black is the victor!", 2, 2},
     {"the computer cannot move", VersusComputer, kBlackBlocked, true, {8, 7}, {7, 6},
      "Black can't move. Red is the victor!", 1, 1},
+    {"the computer steps and hands back to Red", VersusComputer, kOpeningPicture, true, {3, 6}, {4, 5}, nullptr, 1, 2},
     {"a blocked Black gets no message", VersusHuman, kBlackBlocked, true, {8, 7}, {7, 6}, nullptr, 0, 1},
 };
 
@@ -147,6 +148,7 @@ TEST(EndOfGame, AVictorIsAnnouncedOnceAndTheNextGameFollows)
         rig.setPosition(c.position, c.redToMove);
         std::string positionAtMessage;
         rig.screen.onMessage = [&](const std::string &) { positionAtMessage = boardPicture(rig.game.board); };
+        rig.screen.duringPause = [&] { EXPECT_EQ(rig.game.board.lblPlayer, "Black's"); };
 
         rig.drag(c.from, c.to);
 
@@ -155,8 +157,11 @@ TEST(EndOfGame, AVictorIsAnnouncedOnceAndTheNextGameFollows)
         EXPECT_EQ(rig.screen.pauses, c.pauses);
         EXPECT_EQ(rig.screen.dumps, c.dumps);
         EXPECT_FALSE(rig.game.blnGameOver);
+        EXPECT_EQ(boardPicture(board), piecesPicture(board));
         if (!c.message) {
-            EXPECT_EQ(board.blnCurrentPlayer, !c.redToMove);
+            // Against the computer the turn comes back to Red after its one move.
+            EXPECT_EQ(board.blnCurrentPlayer, c.opponent == VersusComputer || !c.redToMove);
+            EXPECT_EQ(board.intAIMoves, c.pauses);
             continue;
         }
         EXPECT_NE(positionAtMessage, kOpeningPicture) << "the message comes before the new game";

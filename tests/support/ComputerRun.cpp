@@ -4,9 +4,7 @@
 #include "support/Position.h"
 #include "support/ScriptedRandom.h"
 
-#include <algorithm>
 #include <cassert>
-#include <stdexcept>
 #include <utility>
 
 namespace jumpline::testing {
@@ -20,23 +18,9 @@ std::string cellName(Cell cell)
     return "(" + std::to_string(cell.col) + ", " + std::to_string(cell.row) + ")";
 }
 
-// The rows padded with empty rows to a whole picture (boardFromPicture refuses more).
-std::string wholePicture(std::string_view rows, int firstRow)
-{
-    std::string cells(at(firstRow - 1) * BoardSize, '.');
-    for (char c : rows)
-        if (c != ' ' && c != '\n')
-            cells += c;
-    if (cells.size() % BoardSize != 0)
-        throw std::invalid_argument("a row of a picture without eight cells");
-    cells.resize(std::max<std::size_t>(cells.size(), BoardSize * BoardSize), '.');
-    return cells;
-}
-
 } // namespace
 
-ComputerSetup::ComputerSetup(std::string_view rows, int firstRow)
-    : board(boardFromPicture(wholePicture(rows, firstRow), false))
+ComputerSetup::ComputerSetup(std::string_view picture) : board(boardFromPicture(picture, false))
 {
     board.intAIMoves = 1;
     for (Piece &p : board.Black)
@@ -73,21 +57,12 @@ ComputerSetup &ComputerSetup::aiMoves(std::int16_t intAIMoves)
     return *this;
 }
 
-ComputerSetup &ComputerSetup::redToMove(bool red)
-{
-    board.blnCurrentPlayer = red;
-    board.lblPlayer = red ? "Red's" : "Black's";
-    for (Piece &p : board.Red)
-        p.Enabled = red;
-    return *this;
-}
-
 ComputerRun runComputerMove(const ComputerSetup &setup, std::vector<double> numbers, double fallback)
 {
     ComputerRun run;
     Board board = setup.board;
     ScriptedRandom random(std::move(numbers));
-    random.setFallback(fallback);
+    random.fallback = fallback;
     FakeScreen screen;
     screen.duringPause = [&] { run.positions.push_back(board); };
     Computer computer(board, random, screen);

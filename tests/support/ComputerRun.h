@@ -18,9 +18,8 @@ inline PieceRef BlackPiece(int index) { return {Colour::Black, static_cast<std::
 // first move of a game), Black's pieces never enabled; then overrides.
 class ComputerSetup {
 public:
-    // `rows` are rows of a picture (see Position.h), the first of them row `firstRow`;
-    // the rows above and below them are empty.
-    explicit ComputerSetup(std::string_view rows, int firstRow = 1);
+    // A whole or partial picture (see Position.h).
+    explicit ComputerSetup(std::string_view picture);
 
     // `piece` takes the place of the piece of its colour that the picture put on `cell`,
     // which takes `piece`'s old place (or is parked, if `piece` was). King flags and
@@ -31,7 +30,6 @@ public:
     // A king by its flag and picture; intBoard keeps what the picture says.
     ComputerSetup &king(PieceRef piece);
     ComputerSetup &aiMoves(std::int16_t intAIMoves);
-    ComputerSetup &redToMove(bool red); // also enables Red's pieces while Red is to move
 
     Board board;
 };

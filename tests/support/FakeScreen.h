@@ -12,15 +12,29 @@ namespace jumpline::testing {
 
 class FakeScreen final : public Screen {
 public:
-    void Pause() override;
-    void ShowMessage(const std::string &text) override;
-    void ShowBoardDump(const std::string &text) override;
-    void EndProgram() override;
+    void Pause() override
+    {
+        ++pauses;
+        if (duringPause)
+            duringPause();
+    }
+    void ShowMessage(const std::string &text) override
+    {
+        messages.push_back(text);
+        if (onMessage)
+            onMessage(text);
+    }
+    void ShowBoardDump(const std::string &text) override
+    {
+        dump = text;
+        ++dumps;
+    }
+    void EndProgram() override { ended = true; }
 
     int pauses = 0;
     std::vector<std::string> messages;
-    std::string dump;    // the last dump shown
-    int dumps = 0;       // how many were shown
+    std::string dump; // the last dump shown
+    int dumps = 0;    // how many were shown
     bool ended = false;
 
     // Runs during every pause, while the core waits; may do what a user could do then.

@@ -9,31 +9,9 @@
 
 #include <algorithm>
 #include <array>
-#include <string>
 #include <string_view>
 
 namespace jumpline::testing {
-
-// A picture of only the rows that matter, each led by its number ("5 . b . . . r . .");
-// the other rows are empty ("" is the empty board). A full picture passes through unchanged.
-inline std::string padded(std::string_view rows)
-{
-    if (!rows.empty() && (rows[0] < '1' || rows[0] > '8'))
-        return std::string(rows);
-    std::string full;
-    for (char row = '1'; row <= '8'; ++row) {
-        const std::size_t at = rows.find(row); // only row numbers are digits
-        full += at == std::string_view::npos ? ". . . . . . . ." : rows.substr(at + 2, 15);
-        full += '\n';
-    }
-    return full;
-}
-
-// The symbol of a cell in a full picture.
-inline char &cellIn(std::string &picture, Cell c)
-{
-    return picture[static_cast<std::size_t>((c.row - 1) * 2 * BoardSize + (c.col - 1) * 2)];
-}
 
 // How many of a colour's twelve pieces may be dragged.
 inline int enabledCount(const std::array<Piece, PieceCount> &pieces)
@@ -61,11 +39,11 @@ struct GameRig {
     FakeScreen screen;
     Game game{settings, random, screen};
 
-    // Sets up a (padded) picture, with the side to move's pieces enabled as the game
+    // Sets up a (possibly partial) picture, with the side to move's pieces enabled as the game
     // enables them (Black's never against the computer).
     void setPosition(std::string_view picture, bool redToMove = true, int twipsX = 15, int twipsY = 15)
     {
-        game.board = boardFromPicture(padded(picture), redToMove, twipsX, twipsY);
+        game.board = boardFromPicture(picture, redToMove, twipsX, twipsY);
         for (Piece &p : game.board.Black)
             p.Enabled = !redToMove && settings.optHuman();
     }

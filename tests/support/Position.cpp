@@ -1,53 +1,43 @@
 #include "support/Position.h"
 
 #include <cassert>
-#include <stdexcept>
 
 namespace jumpline::testing {
 
 namespace {
 
-std::int16_t valueOf(char c)
-{
-    switch (c) {
-    case 'r': return RedMan;
-    case 'R': return RedKing;
-    case 'b': return BlackMan;
-    case 'B': return BlackKing;
-    case '.': return Empty;
-    }
-    throw std::invalid_argument(std::string("unknown cell in picture: ") + c);
-}
+// The symbol of each intBoard value, from BlackKing (-2) to RedKing (2).
+constexpr std::string_view kSymbols = "Bb.rR";
 
-char symbolOf(std::int16_t value)
-{
-    switch (value) {
-    case RedMan: return 'r';
-    case RedKing: return 'R';
-    case BlackMan: return 'b';
-    case BlackKing: return 'B';
-    case Empty: return '.';
-    }
-    return '?';
-}
+std::size_t at(int index) { return static_cast<std::size_t>(index); }
 
-std::string render(const std::array<std::array<char, BoardSize>, BoardSize> &cells)
+// A whole picture with every cell blank.
+std::string emptyPicture()
 {
-    std::string out;
-    for (const auto &row : cells) {
-        for (int col = 0; col < BoardSize; ++col) {
-            out += row[static_cast<std::size_t>(col)];
-            out += col + 1 < BoardSize ? ' ' : '\n';
-        }
-    }
-    return out;
+    std::string picture;
+    for (int row = 0; row < BoardSize; ++row)
+        picture += ". . . . . . . .\n";
+    return picture;
 }
 
 } // namespace
 
-Board boardFromPicture(std::string_view picture, bool redToMove, int twipsPerPixel)
+std::string padded(std::string_view picture)
 {
-    return boardFromPicture(picture, redToMove, twipsPerPixel, twipsPerPixel);
+    if (!picture.empty() && (picture[0] < '1' || picture[0] > '8'))
+        return std::string(picture);
+    std::string whole = emptyPicture();
+    for (char row = '1'; row <= '8'; ++row) {
+        const std::size_t found = picture.find(row); // only row numbers are digits
+        if (found != std::string_view::npos)
+            whole.replace(at(row - '1') * 2 * BoardSize, 2 * BoardSize - 1, picture.substr(found + 2, 2 * BoardSize - 1));
+    }
+    return whole;
+}
+
+char &cellIn(std::string &picture, Cell c)
+{
+    return picture[at((c.row - 1) * 2 * BoardSize + (c.col - 1) * 2)];
 }
 
 Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int twipsY)
@@ -64,40 +54,28 @@ Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int
         p.picture = Picture::Black;
     }
 
-    std::int16_t red = 0, black = 0;
+    std::int16_t next[2] = {0, 0}; // red, black
     int cell = 0;
-    for (char c : picture) {
+    for (char c : padded(picture)) {
         if (c == ' ' || c == '\n')
             continue;
-        if (cell >= BoardSize * BoardSize)
-            throw std::invalid_argument("picture has more than 64 cells");
-        const Cell at{cell % BoardSize + 1, cell / BoardSize + 1};
+        const Cell where{cell % BoardSize + 1, cell / BoardSize + 1};
         ++cell;
-        const std::int16_t value = valueOf(c);
+        assert(kSymbols.find(c) != std::string_view::npos);
+        const auto value = static_cast<std::int16_t>(static_cast<int>(kSymbols.find(c)) - 2);
         if (value == Empty)
             continue;
-        if (!isDark(at))
-            throw std::invalid_argument("a piece on a light cell in picture");
-        board.intBoard(at) = value;
-        const bool king = value == RedKing || value == BlackKing;
-        if (value > 0) {
-            if (red == PieceCount)
-                throw std::invalid_argument("more than twelve red pieces");
-            board.placePiece({Colour::Red, red}, at);
-            board.blnRedKing[static_cast<std::size_t>(red)] = king;
-            board.Red[static_cast<std::size_t>(red)].picture = king ? Picture::RedKing : Picture::Red;
-            ++red;
-        } else {
-            if (black == PieceCount)
-                throw std::invalid_argument("more than twelve black pieces");
-            board.placePiece({Colour::Black, black}, at);
-            board.blnBlackKing[static_cast<std::size_t>(black)] = king;
-            board.Black[static_cast<std::size_t>(black)].picture = king ? Picture::BlackKing : Picture::Black;
-            ++black;
-        }
+        assert(isDark(where));
+        board.intBoard(where) = value;
+        const bool red = value > 0, king = value == RedKing || value == BlackKing;
+        const PieceRef piece{red ? Colour::Red : Colour::Black, next[red ? 0 : 1]++};
+        assert(piece.index < PieceCount);
+        board.placePiece(piece, where);
+        (red ? board.blnRedKing : board.blnBlackKing)[at(piece.index)] = king;
+        board.piece(piece).picture = red ? (king ? Picture::RedKing : Picture::Red)
+                                         : (king ? Picture::BlackKing : Picture::Black);
     }
-    if (cell != BoardSize * BoardSize)
-        throw std::invalid_argument("picture has fewer than 64 cells");
+    assert(cell == BoardSize * BoardSize);
     for (Piece &p : board.Red)
         p.Enabled = redToMove;
     for (Piece &p : board.Black)
@@ -107,52 +85,43 @@ Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int
 
 std::string boardPicture(const Board &board)
 {
-    std::array<std::array<char, BoardSize>, BoardSize> cells{};
+    std::string picture = emptyPicture();
     for (int row = 1; row <= BoardSize; ++row)
         for (int col = 1; col <= BoardSize; ++col)
-            cells[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(col - 1)] =
-                isDark({col, row}) ? symbolOf(board.intBoard(col, row)) : '.';
-    return render(cells);
+            if (isDark({col, row}))
+                cellIn(picture, {col, row}) = kSymbols[at(board.intBoard(col, row) + 2)];
+    return picture;
 }
 
 std::string piecesPicture(const Board &board)
 {
-    std::array<std::array<char, BoardSize>, BoardSize> cells{};
-    for (auto &row : cells)
-        row.fill('.');
-    const auto put = [&](const Piece &p, char symbol) {
-        if (!p.Visible)
-            return;
-        const Cell c = board.cellOf(p);
-        if (!onBoard(c.col, c.row))
-            return;
-        char &slot = cells[static_cast<std::size_t>(c.row - 1)][static_cast<std::size_t>(c.col - 1)];
-        slot = slot == '.' ? symbol : '?';
-    };
-    for (std::size_t i = 0; i < PieceCount; ++i) {
-        put(board.Red[i], board.blnRedKing[i] ? 'R' : 'r');
-        put(board.Black[i], board.blnBlackKing[i] ? 'B' : 'b');
+    std::string picture = emptyPicture();
+    for (Colour colour : {Colour::Red, Colour::Black}) {
+        for (std::int16_t i = 0; i < PieceCount; ++i) {
+            const PieceRef ref{colour, i};
+            const Cell c = cellOfPiece(board, ref);
+            if (!onBoard(c.col, c.row))
+                continue;
+            const bool king = board.isKing(ref);
+            char &slot = cellIn(picture, c);
+            slot = slot != '.' ? '?' : colour == Colour::Red ? (king ? 'R' : 'r') : (king ? 'B' : 'b');
+        }
     }
-    return render(cells);
+    return picture;
 }
 
 Cell cellOfPiece(const Board &board, PieceRef piece)
 {
     const Piece &p = board.piece(piece);
-    if (!p.Visible)
-        return {0, 0};
-    return board.cellOf(p);
+    return p.Visible ? board.cellOf(p) : Cell{0, 0};
 }
 
 std::optional<PieceRef> pieceAt(const Board &board, Cell cell)
 {
-    for (Colour colour : {Colour::Red, Colour::Black}) {
-        for (std::int16_t i = 0; i < PieceCount; ++i) {
-            const PieceRef ref{colour, i};
-            if (board.piece(ref).Visible && board.cellOf(board.piece(ref)) == cell)
-                return ref;
-        }
-    }
+    for (Colour colour : {Colour::Red, Colour::Black})
+        for (std::int16_t i = 0; i < PieceCount; ++i)
+            if (cellOfPiece(board, {colour, i}) == cell)
+                return PieceRef{colour, i};
     return std::nullopt;
 }
 
@@ -170,11 +139,10 @@ std::vector<std::string> consistencyProblems(const Board &board, bool testModeUs
     };
 
     for (Colour colour : {Colour::Red, Colour::Black}) {
-        const char *name = colour == Colour::Red ? "Red" : "Black";
         for (std::int16_t i = 0; i < PieceCount; ++i) {
             const PieceRef ref{colour, i};
             const Piece &p = board.piece(ref);
-            const std::string id = std::string(name) + "(" + std::to_string(i) + ")";
+            const std::string id = (colour == Colour::Red ? "Red(" : "Black(") + std::to_string(i) + ")";
             if (!p.Visible) {
                 check(p.Left == board.parkLeft() && p.Top == board.parkTop(), id + " is hidden away from the parking place");
                 continue;

@@ -4,6 +4,8 @@
 // between cells are ignored. '.' is an empty cell (light cells are always '.'),
 // 'b' a black man, 'B' a black king, 'r' a red man, 'R' a red king. Pieces of each colour
 // take the indexes 0, 1, 2, ... in reading order; the rest are parked off the board.
+// A partial picture lists only the rows that matter, each led by its number
+// ("5 . b . . . r . ."); the other rows are empty, and "" is the empty board.
 #pragma once
 
 #include "board/Board.h"
@@ -37,13 +39,18 @@ inline constexpr std::string_view kAfterRedNineStepsPicture =
     ". r . r . r . r\n"
     "r . r . r . r .\n";
 
-// A board holding exactly the picture: pieces, king flags, pictures and intBoard (light
-// cells 0). Red's pieces are enabled when Red is to move, Black's otherwise.
-Board boardFromPicture(std::string_view picture, bool redToMove = true, int twipsPerPixel = DesignTwipsPerPixel);
-// The same on a screen whose horizontal and vertical twips per pixel differ.
-Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int twipsY);
+// A partial picture made whole, in the format boardPicture writes; a whole one unchanged.
+std::string padded(std::string_view picture);
 
-// The dark cells of intBoard as a picture, in the format above.
+// The symbol of a cell in a whole picture.
+char &cellIn(std::string &picture, Cell c);
+
+// A board holding exactly the (possibly partial) picture: pieces, king flags, pictures and
+// intBoard (light cells 0). Red's pieces are enabled when Red is to move, Black's otherwise.
+Board boardFromPicture(std::string_view picture, bool redToMove = true, int twipsX = DesignTwipsPerPixel,
+                       int twipsY = DesignTwipsPerPixel);
+
+// The dark cells of intBoard as a whole picture.
 std::string boardPicture(const Board &board);
 
 // What the visible pieces and their king flags show, in the same format; '?' where two

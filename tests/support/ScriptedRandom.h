@@ -1,5 +1,4 @@
-// Random numbers for tests: a script of numbers given in advance, or a seeded generator;
-// either way every number handed out is recorded.
+// Random numbers for tests: a script of numbers given in advance, or a seeded generator.
 #pragma once
 
 #include "game/Random.h"
@@ -10,24 +9,23 @@
 
 namespace jumpline::testing {
 
+// Hands out the script, then `fallback`; records every number handed out.
 class ScriptedRandom final : public Random {
 public:
     ScriptedRandom() = default;
     explicit ScriptedRandom(std::vector<double> script) : script(std::move(script)) {}
 
-    // Numbers handed out after the script is used up; 0 unless set.
-    void setFallback(double value) { fallback = value; }
-    void append(const std::vector<double> &more) { script.insert(script.end(), more.begin(), more.end()); }
-
-    double Rnd() override;
+    double Rnd() override
+    {
+        used.push_back(used.size() < script.size() ? script[used.size()] : fallback);
+        return used.back();
+    }
 
     std::vector<double> used;
-    int overruns = 0; // numbers asked for beyond the script
+    double fallback = 0.0;
 
 private:
     std::vector<double> script;
-    std::size_t next = 0;
-    double fallback = 0.0;
 };
 
 // Seeded and repeatable, for soaks and benchmarks.
