@@ -61,6 +61,7 @@ TEST_F(TestModeWindowsTest, TestModeLetsEveryPieceBeDraggedUntilTheButtonOrTheCl
             open();
             if (c.blackToMove)
                 dragCell(3, 6, 4, 5);
+            EXPECT_EQ(dragStartsAt(blackMan), c.blackToMove);
             window->ShowTestWindow();
             clickTestMode();
             EXPECT_EQ(testModeCaption(), "Test Mode is ON");
