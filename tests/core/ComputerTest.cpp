@@ -11,14 +11,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace jumpline {
+namespace jumpline::testing {
 namespace {
-
-using testing::BlackPiece;
-using testing::ComputerRun;
-using testing::ComputerSetup;
-using testing::drawing;
-using testing::runComputerMove;
 
 constexpr double startPiece(int s) { return drawing(s, 6, 4); }
 constexpr double direction(int d) { return drawing(d, 4, 1); }
@@ -54,21 +48,40 @@ const ComputerSetup kKingWithTwoContinuations("3 . . . B . . . .\n"
 const ComputerSetup kOntoRowEight("6 . . b . . . . .\n"
                                   "7 . . . r . r . .\n");
 
-struct CaptureCase {
+// A position, the numbers scripted (then `every`), and what the computer's move did.
+struct RunCase {
     const char *name;
     ComputerSetup setup;
-    std::vector<double> numbers; // then zeros
+    std::vector<double> numbers;
     const char *path;
     int pauses;
     std::size_t draws;
+    double every = 0.0;
 };
+
+void expectRun(const RunCase &c)
+{
+    SCOPED_TRACE(c.name);
+    const ComputerRun run = runComputerMove(c.setup, c.numbers, c.every);
+    EXPECT_EQ(run.path, c.path);
+    EXPECT_EQ(run.pauses, c.pauses);
+    EXPECT_EQ(run.used.size(), c.draws);
+    EXPECT_EQ(boardPicture(run.after), piecesPicture(run.after));
+    // Captured red pieces are parked and keep their king flags.
+    for (const Piece &red : run.after.Red)
+        EXPECT_TRUE(red.Visible || (red.Left == 7980 && red.Top == 525));
+    EXPECT_EQ(run.after.blnRedKing, c.setup.board.blnRedKing);
+    // No crowning until the last pause is over; then no black man is left on row 8.
+    EXPECT_EQ(run.positions[run.positions.size() - 2].blnBlackKing, c.setup.board.blnBlackKing);
+    EXPECT_EQ(piecesPicture(run.after).find('b', 7 * 2 * BoardSize), std::string::npos);
+}
 
 TEST(ComputerCaptures, EachJumpFollowsAPauseAndTheManIsCrownedAtTheEnd)
 {
     // Pass 0 draws its start piece, then for each man a start direction and one
     // CanJumpAgain per direction in range: two for (4, 3), one for (1, 4). Pass 1 does the
     // same until it captures; the multi-jump draws once more, finding nothing.
-    const CaptureCase cases[] = {
+    const RunCase cases[] = {
         {"second pass starting at 4, 5 or 6: Black(6) comes first", twoCapturers(". . . . . . . ."),
          {0, 0, 0, 0, 0, 0, startPiece(4)}, "(1, 4) -> (3, 6)", 2, 10},
         {"second pass starting at 7, 8 or 9: round past 11 to Black(3)", twoCapturers(". . . . . . . ."),
@@ -93,21 +106,8 @@ TEST(ComputerCaptures, EachJumpFollowsAPauseAndTheManIsCrownedAtTheEnd)
                                                                   "6 . . r . . . . .\n"),
          {}, "(2, 1) -> (4, 3) -> (2, 5) -> (4, 7)", 4, 6},
     };
-    for (const CaptureCase &c : cases) {
-        SCOPED_TRACE(c.name);
-        const ComputerRun run = runComputerMove(c.setup, c.numbers);
-        EXPECT_EQ(run.path, c.path);
-        EXPECT_EQ(run.pauses, c.pauses);
-        EXPECT_EQ(run.used.size(), c.draws);
-        EXPECT_EQ(testing::boardPicture(run.after), testing::piecesPicture(run.after));
-        // Captured red pieces are parked and keep their king flags.
-        for (const Piece &red : run.after.Red)
-            EXPECT_TRUE(red.Visible || (red.Left == 7980 && red.Top == 525));
-        EXPECT_EQ(run.after.blnRedKing, c.setup.board.blnRedKing);
-        // No crowning until the last pause is over; then no black man is left on row 8.
-        EXPECT_EQ(run.positions[run.positions.size() - 2].blnBlackKing, c.setup.board.blnBlackKing);
-        EXPECT_EQ(testing::piecesPicture(run.after).find('b', 7 * 2 * BoardSize), std::string::npos);
-    }
+    for (const RunCase &c : cases)
+        expectRun(c);
 }
 
 // A position and the move the computer makes in it.
@@ -126,7 +126,7 @@ void expectMove(const MoveCase &c)
     ComputerSetup setup(c.picture);
     if (c.examinedFirst.col != 0)
         setup.numbered(BlackPiece(4), c.examinedFirst);
-    const Cell parkedCell = c.parked >= 0 ? testing::cellOfPiece(setup.board, BlackPiece(c.parked)) : Cell{};
+    const Cell parkedCell = c.parked >= 0 ? cellOfPiece(setup.board, BlackPiece(c.parked)) : Cell{};
     if (c.parked >= 0)
         setup.parked(BlackPiece(c.parked));
     const ComputerRun run = runComputerMove(setup, {}, c.every);
@@ -136,7 +136,7 @@ void expectMove(const MoveCase &c)
     Board shown = run.after;
     if (c.parked >= 0)
         shown.placePiece(BlackPiece(c.parked), parkedCell);
-    EXPECT_EQ(testing::boardPicture(shown), testing::piecesPicture(shown));
+    EXPECT_EQ(boardPicture(shown), piecesPicture(shown));
 }
 
 // One threatened black piece, no capture for Black, every random number 0: the move the
@@ -275,7 +275,7 @@ TEST(ComputerRescue, EachRuleMakesItsMoveInItsTurn)
 
 // Neither a capture nor a threatened piece: the step each position leaves to a later
 // phase.
-constexpr double kBackFirst = drawing(3, 4, 1); // a king tries (5, 4) -> (4, 3) first
+constexpr double kBackFirst = direction(3); // a king tries (5, 4) -> (4, 3) first
 
 const MoveCase kPhaseCases[] = {
     {"crowning step before a safe step elsewhere", "6 . . . . . . b .\n"
@@ -365,27 +365,21 @@ TEST(ComputerPhases, FirstMoveStartsAmongPiecesEightToElevenOnlyInTheSafeSteps)
 // Hand-counted draws, every number being `every`.
 TEST(ComputerDraws, EachPhaseDrawsItsStartsInOrder)
 {
-    const struct {
-        const char *name;
-        ComputerSetup setup;
-        double every;
-        const char *path;
-        std::size_t draws;
-    } cases[] = {
+    const RunCase cases[] = {
         // Captures, each pass: the start piece, a start direction for each of the twelve men
         // and one CanJumpAgain for each direction in range (eighteen): 31, twice. Rescue: 13.
         // Crowning step: 13. Then the safe step's start piece, 9 in the first move (drawn
         // from 8..11), and Black(9)'s start direction 2.
-        {"the opening, first move", ComputerSetup(testing::kOpeningPicture).aiMoves(0), 0.375, "(4, 3) -> (5, 4)", 90},
+        {"the opening, first move", ComputerSetup(kOpeningPicture).aiMoves(0), {}, "(4, 3) -> (5, 4)", 1, 90, 0.375},
         // Captures, each pass: start piece, start direction, CanJumpAgain in all four
         // directions. Rescue: start piece, start direction. Crowning step: the start piece
         // only, a king being no candidate. Safe step: start piece, start direction 3.
-        {"a lone king", ComputerSetup("4 . . . . B . . .\n"), drawing(3, 4, 1), "(5, 4) -> (4, 3)", 17},
+        {"a lone king", ComputerSetup("4 . . . . B . . .\n"), {}, "(5, 4) -> (4, 3)", 1, 17, direction(3)},
         // Red kings beside the man make its steps unsafe. Captures: 4 a pass. Rescue 2,
         // crowning step 2, safe step 2, edge step 3 (start piece, then the start of each
         // two-way loop, men included), last safe step 2, any step 2: its start direction 2.
-        {"a lone man with every step unsafe", ComputerSetup("3 . R . b . R . .\n"), drawing(2, 4, 1), "(4, 3) -> (5, 4)",
-         21},
+        {"a lone man with every step unsafe", ComputerSetup("3 . R . b . R . .\n"), {}, "(4, 3) -> (5, 4)", 1, 21,
+         direction(2)},
         // The man on (4, 5) is threatened from (3, 6) and from (5, 6); the man on (4, 3)
         // could cover either landing cell. The threatened man's start direction, 2, decides.
         // Captures: 7 a pass; rescue: the start piece and two start directions.
@@ -393,19 +387,15 @@ TEST(ComputerDraws, EachPhaseDrawsItsStartsInOrder)
                                       "5 . . . b . . . .\n"
                                       "6 . . r . r . . .\n"
                                       "7 . r . . . r . .\n"),
-         drawing(2, 4, 1), "(4, 3) -> (3, 4)", 17},
+         {}, "(4, 3) -> (3, 4)", 1, 17, direction(2)},
     };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        const ComputerRun run = runComputerMove(c.setup, {}, c.every);
-        EXPECT_EQ(run.path, c.path);
-        EXPECT_EQ(run.used.size(), c.draws);
-    }
+    for (const RunCase &c : cases)
+        expectRun(c);
 }
 
 TEST(ComputerDraws, DrawIntStaysInRangeForNumbersJustBelowOne)
 {
-    testing::ScriptedRandom random({0.0, 0.9999999999, std::nextafter(1.0, 0.0)});
+    ScriptedRandom random({0.0, 0.9999999999, std::nextafter(1.0, 0.0)});
     EXPECT_EQ(drawInt(random, 6, 4), 4);
     EXPECT_EQ(drawInt(random, 6, 4), 9);
     EXPECT_EQ(drawInt(random, 4, 8), 11);
@@ -428,8 +418,8 @@ TEST(ComputerNoMove, AnnouncesRedsVictoryOnceAndStillFinishes)
     EXPECT_EQ(run.after.intAIMoves, 8);
     EXPECT_EQ(std::count(run.after.blnBlackKing.begin(), run.after.blnBlackKing.end(), true), 1);
     EXPECT_EQ(run.after.Black[1].picture, Picture::BlackKing);
-    EXPECT_EQ(testing::boardPicture(run.after), testing::piecesPicture(run.after));
+    EXPECT_EQ(boardPicture(run.after), piecesPicture(run.after));
 }
 
 } // namespace
-} // namespace jumpline
+} // namespace jumpline::testing
