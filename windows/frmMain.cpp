@@ -51,6 +51,7 @@ frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictur
       random(random), pictures(pictures)
 {
     initResources(); // the banner
+    setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Jumpline"));
     setFixedSize(MainWidthPx, MainHeightPx);
     fillWith(this, Qt::black);

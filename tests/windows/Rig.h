@@ -165,7 +165,6 @@ private:
     void hook(frmMain &made)
     {
         window = &made;
-        made.setObjectName(QStringLiteral("frmMain"));
         made.setPauseHook([this] { ++pauses; });
         made.setMessageHook([](const std::string &) {});
         made.setExitHook([this] { ++exits; });
