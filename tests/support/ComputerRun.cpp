@@ -4,7 +4,6 @@
 #include "support/Position.h"
 #include "support/ScriptedRandom.h"
 
-#include <cassert>
 #include <utility>
 
 namespace jumpline::testing {
@@ -30,7 +29,7 @@ ComputerSetup::ComputerSetup(std::string_view picture) : board(boardFromPicture(
 ComputerSetup &ComputerSetup::numbered(PieceRef piece, Cell cell)
 {
     const PieceRef other = pieceAt(board, cell).value();
-    assert(other.colour == piece.colour);
+    require(other.colour == piece.colour, "a piece is renumbered within its own colour");
     std::swap(board.piece(piece), board.piece(other));
     auto &kings = piece.colour == Colour::Black ? board.blnBlackKing : board.blnRedKing;
     std::swap(kings[at(piece.index)], kings[at(other.index)]);

@@ -1,6 +1,6 @@
 #include "support/Position.h"
 
-#include <cassert>
+#include <stdexcept>
 
 namespace jumpline::testing {
 
@@ -21,6 +21,12 @@ std::string emptyPicture()
 }
 
 } // namespace
+
+void require(bool ok, const char *what)
+{
+    if (!ok)
+        throw std::invalid_argument(what);
+}
 
 std::string padded(std::string_view picture)
 {
@@ -61,21 +67,21 @@ Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int
             continue;
         const Cell where{cell % BoardSize + 1, cell / BoardSize + 1};
         ++cell;
-        assert(kSymbols.find(c) != std::string_view::npos);
+        require(kSymbols.find(c) != std::string_view::npos, "a picture cell is one of . b B r R");
         const auto value = static_cast<std::int16_t>(static_cast<int>(kSymbols.find(c)) - 2);
         if (value == Empty)
             continue;
-        assert(isDark(where));
+        require(isDark(where), "pieces stand on dark cells only");
         board.intBoard(where) = value;
         const bool red = value > 0, king = value == RedKing || value == BlackKing;
         const PieceRef piece{red ? Colour::Red : Colour::Black, next[red ? 0 : 1]++};
-        assert(piece.index < PieceCount);
+        require(piece.index < PieceCount, "at most twelve pieces of a colour");
         board.placePiece(piece, where);
         (red ? board.blnRedKing : board.blnBlackKing)[at(piece.index)] = king;
         board.piece(piece).picture = red ? (king ? Picture::RedKing : Picture::Red)
                                          : (king ? Picture::BlackKing : Picture::Black);
     }
-    assert(cell == BoardSize * BoardSize);
+    require(cell == BoardSize * BoardSize, "a picture has 64 cells");
     for (Piece &p : board.Red)
         p.Enabled = redToMove;
     for (Piece &p : board.Black)

@@ -17,6 +17,10 @@
 
 namespace jumpline::testing {
 
+// Throws std::invalid_argument naming `what` unless `ok`: a mistake in a test's own
+// set-up fails that test in every build type, where an assert would vanish with NDEBUG.
+void require(bool ok, const char *what);
+
 // The opening position, as a new game lays it out.
 inline constexpr std::string_view kOpeningPicture =
     ". b . b . b . b\n"
