@@ -44,9 +44,8 @@ ComputerSetup &ComputerSetup::parked(PieceRef piece)
 
 ComputerSetup &ComputerSetup::king(PieceRef piece)
 {
-    const bool black = piece.colour == Colour::Black;
-    (black ? board.blnBlackKing : board.blnRedKing)[at(piece.index)] = true;
-    board.piece(piece).picture = black ? Picture::BlackKing : Picture::RedKing;
+    (piece.colour == Colour::Black ? board.blnBlackKing : board.blnRedKing)[at(piece.index)] = true;
+    board.piece(piece).picture = pictureOf(piece.colour, true);
     return *this;
 }
 

@@ -78,8 +78,7 @@ Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int
         require(piece.index < PieceCount, "at most twelve pieces of a colour");
         board.placePiece(piece, where);
         (red ? board.blnRedKing : board.blnBlackKing)[at(piece.index)] = king;
-        board.piece(piece).picture = red ? (king ? Picture::RedKing : Picture::Red)
-                                         : (king ? Picture::BlackKing : Picture::Black);
+        board.piece(piece).picture = pictureOf(piece.colour, king);
     }
     require(cell == BoardSize * BoardSize, "a picture has 64 cells");
     for (Piece &p : board.Red)
@@ -87,6 +86,13 @@ Board boardFromPicture(std::string_view picture, bool redToMove, int twipsX, int
     for (Piece &p : board.Black)
         p.Enabled = !redToMove;
     return board;
+}
+
+Picture pictureOf(Colour colour, bool king)
+{
+    if (colour == Colour::Red)
+        return king ? Picture::RedKing : Picture::Red;
+    return king ? Picture::BlackKing : Picture::Black;
 }
 
 std::string boardPicture(const Board &board)
@@ -158,9 +164,7 @@ std::vector<std::string> consistencyProblems(const Board &board, bool testModeUs
                       isDark(c),
                   id + " is visible but not on a piece position of a dark cell");
             const bool king = board.isKing(ref);
-            const Picture expected = colour == Colour::Red ? (king ? Picture::RedKing : Picture::Red)
-                                                           : (king ? Picture::BlackKing : Picture::Black);
-            check(p.picture == expected, id + " shows the wrong picture for its king flag");
+            check(p.picture == pictureOf(colour, king), id + " shows the wrong picture for its king flag");
         }
     }
 

@@ -54,6 +54,9 @@ char &cellIn(std::string &picture, Cell c);
 Board boardFromPicture(std::string_view picture, bool redToMove = true, int twipsX = DesignTwipsPerPixel,
                        int twipsY = DesignTwipsPerPixel);
 
+// The picture a piece of this colour shows, man or king.
+Picture pictureOf(Colour colour, bool king);
+
 // The dark cells of intBoard as a whole picture.
 std::string boardPicture(const Board &board);
 
