@@ -263,4 +263,28 @@ DropResult Board::Square_DragDrop(std::int16_t intSquare, PieceRef dragged, bool
     return DropResult::Completed;
 }
 
+bool Board::CanMove() const
+{
+    const Colour mover = blnCurrentPlayer ? Colour::Red : Colour::Black;
+    for (std::int16_t i = 0; i < PieceCount; ++i) {
+        const PieceRef ref{mover, i};
+        if (!piece(ref).Visible)
+            continue;
+        const Cell from = cellOf(piece(ref));
+        for (const int dc : {-1, 1})
+            for (const int dr : {-1, 1})
+                for (const int distance : {1, 2}) {
+                    const Cell to{from.col + distance * dc, from.row + distance * dr};
+                    if (!onBoard(to.col, to.row))
+                        continue;
+                    Board trial = *this;
+                    trial.intJumpCount = 0;
+                    trial.optMultiJump = MultiJumpButton{};
+                    if (trial.Square_DragDrop(static_cast<std::int16_t>(squareIndex(to)), ref, false) == DropResult::Completed)
+                        return true;
+                }
+    }
+    return false;
+}
+
 } // namespace jumpline

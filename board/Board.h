@@ -128,6 +128,9 @@ public:
     // follow a completed drop belong to the game (Game::Square_DragDrop).
     DropResult Square_DragDrop(std::int16_t intSquare, PieceRef piece, bool blnTestMode);
 
+    // Whether the side on move has a step or a jump that a drop of one of its pieces would make.
+    bool CanMove() const;
+
     // Geometry in this screen's twips.
     Twips pieceLeft(int col) const { return pieceLeftPx(col) * intTwipsX; }
     Twips pieceTop(int row) const { return pieceTopPx(row) * intTwipsY; }

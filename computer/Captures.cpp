@@ -109,6 +109,10 @@ void Computer::capture(std::int16_t i, Cell p, int d)
     black.Left = JX;
     black.Top = JY;
     black.Visible = true;
+    if (last.captured.empty())
+        last.from = p;
+    last.to = j;
+    last.captured.push_back(m);
 }
 
 } // namespace jumpline

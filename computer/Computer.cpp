@@ -7,6 +7,7 @@ namespace jumpline {
 
 Computer::Outcome Computer::ComputerMove()
 {
+    last = MoveRecord{};
     screen.Pause();
     const bool moved = captures() || rescue() || crowningStep() || safeStep(SafeStep::KeepingNeighboursCovered) ||
                        edgeStep() || safeStep(SafeStep::Plain) || anyStep();
@@ -39,6 +40,8 @@ void Computer::step(std::int16_t i, Cell from, Cell to)
     p.Left = X;
     p.Top = Y;
     p.Visible = true;
+    last.from = from;
+    last.to = to;
 }
 
 // A red piece on (col, row + 2) could jump over D towards row 1 onto the cell beside P; one

@@ -11,6 +11,7 @@
 #include "board/Board.h"
 
 #include <cstdint>
+#include <vector>
 
 namespace jumpline {
 
@@ -53,6 +54,15 @@ constexpr bool oneCellRange(int d, Cell p)
     return false;
 }
 
+// What one move of the computer did: the piece's first and last cell and, for a capture,
+// the cells of the pieces it took, in order.
+struct MoveRecord {
+    Cell from;
+    Cell to;
+    std::vector<Cell> captured;
+    bool operator==(const MoveRecord &) const = default;
+};
+
 class Computer {
 public:
     Computer(Board &board, Random &random, Screen &screen) : board(board), random(random), screen(screen) {}
@@ -69,6 +79,9 @@ public:
     // Black piece `piece` has just captured and stands on (col, row): it captures on, one
     // jump after each pause, while it can; (col, row) end where it finally stands.
     void ComputerMultiJump(std::int16_t piece, std::int16_t &col, std::int16_t &row);
+
+    // The move that the last ComputerMove made.
+    const MoveRecord &lastMove() const { return last; }
 
 private:
     bool captures();
@@ -109,6 +122,7 @@ private:
     Board &board;
     Random &random;
     Screen &screen;
+    MoveRecord last;
 };
 
 // Visits the black pieces from `firstPiece` round to the one before it, skipping parked

@@ -95,6 +95,11 @@ void Game::ChangeTurn()
     } else if (!redLeft) {
         screen.ShowMessage("Black is the victor!");
         NewGame();
+    } else if (!settings.blnTestMode && (board.blnCurrentPlayer || settings.optHuman()) && !board.CanMove()) {
+        // A side with pieces but no move has lost. The computer says so itself when it is stuck.
+        screen.ShowMessage(board.blnCurrentPlayer ? "Red can't move. Black is the victor!"
+                                                  : "Black can't move. Red is the victor!");
+        NewGame();
     }
 }
 
@@ -107,6 +112,8 @@ void Game::HandOver()
         blnComputerMoving = false;
         if (outcome == Computer::Outcome::NoMove)
             blnGameOver = true;
+        else
+            computerMove = computer.lastMove();
         if (blnGameOver) {
             NewGame();
         } else {
@@ -155,9 +162,10 @@ void Game::cmdExit_Click()
 void Game::SetMultiJump(bool pressed)
 {
     const std::int16_t value = pressed ? 1 : 0;
-    if (board.optMultiJump.Value == value)
+    // A click that the guard refuses leaves the button as it was.
+    if (board.optMultiJump.Value == value || !ClickAdmitted())
         return;
-    board.optMultiJump.Value = value; // the button toggles even when its handler refuses the click
+    board.optMultiJump.Value = value;
     optMultiJump_Click();
 }
 

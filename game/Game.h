@@ -7,6 +7,7 @@
 #include "computer/Computer.h"
 #include "game/Settings.h"
 
+#include <optional>
 #include <string_view>
 
 namespace jumpline {
@@ -24,11 +25,13 @@ public:
 
     Board board;
     bool blnGameOver = false; // a game against the computer is decided; a new game must follow
+    std::optional<MoveRecord> computerMove; // the computer's latest move, until the window has told it
 
     // Puts a fresh game on the board with the start-up window's choices.
     void NewGame();
 
-    // Passes the turn to the other side and announces a victor when a side has no pieces.
+    // Passes the turn to the other side and announces a victor when a side has no pieces
+    // left, or when the side now on move has pieces but no move.
     void ChangeTurn();
 
     // The sequence after a completed move: the turn change and, against the computer, its reply.
@@ -46,7 +49,8 @@ public:
     void cmdReset_Click();
     void cmdExit_Click();
 
-    // The user pressed or released Multi Jump: the button changes state, then its handler runs.
+    // The user pressed or released Multi Jump: unless the guard refuses the click, the button
+    // changes state and its handler runs.
     void SetMultiJump(bool pressed);
     void optMultiJump_Click();
 
