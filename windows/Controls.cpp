@@ -70,22 +70,22 @@ void RoundedFrame::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), cornerRadius, cornerRadius);
 }
 
-DragOutline::DragOutline(QWidget *parent) : QWidget(parent)
+Outline::Outline(const QColor &colour, QWidget *parent) : QWidget(parent), colour(colour)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 
-void DragOutline::resizeEvent(QResizeEvent *)
+void Outline::resizeEvent(QResizeEvent *)
 {
     setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(Thickness, Thickness, -Thickness, -Thickness))));
 }
 
-void DragOutline::paintEvent(QPaintEvent *)
+void Outline::paintEvent(QPaintEvent *)
 {
-    // Black outside, white inside: the outline shows on the white and grey cells and on black.
+    // Black outside: the outline shows on the white and grey cells and on black.
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), colour);
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

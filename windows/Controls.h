@@ -64,17 +64,21 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-// The outline that follows the pointer while a piece is dragged: a frame only, so the
-// board shows through it, and transparent for the mouse, so the drop finds what lies below.
-class DragOutline : public QWidget {
+// A frame only, so what lies beneath shows through it, and transparent for the mouse, so a
+// drop finds what lies below: where a held piece would go (white inside black), or the
+// square that the keyboard has reached.
+class Outline : public QWidget {
     Q_OBJECT
 public:
-    explicit DragOutline(QWidget *parent);
+    Outline(const QColor &colour, QWidget *parent);
     static constexpr int Thickness = 2;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor colour;
 };
 
 } // namespace jumpline

@@ -80,15 +80,13 @@ int twipsToPixels(double twips, double twipsPerPixel)
     return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
 }
 
-QRect convertedGeometry(const DesignTwips &design, Conversion how, const Ratios &ratios)
+QRect convertedGeometry(const DesignTwips &design, Conversion how, const TwipsPerPixel &ratio)
 {
-    const TwipsPerPixel &used = ratios.used;
-    const TwipsPerPixel &real = ratios.real;
     const bool width = how != Conversion::PositionOnly;
     const bool height = how == Conversion::Full;
-    return {twipsToPixels(converted(design.Left, used.x), real.x), twipsToPixels(converted(design.Top, used.y), real.y),
-            twipsToPixels(width ? converted(design.Width, used.x) : design.Width, real.x),
-            twipsToPixels(height ? converted(design.Height, used.y) : design.Height, real.y)};
+    return {twipsToPixels(converted(design.Left, ratio.x), ratio.x), twipsToPixels(converted(design.Top, ratio.y), ratio.y),
+            twipsToPixels(width ? converted(design.Width, ratio.x) : design.Width, ratio.x),
+            twipsToPixels(height ? converted(design.Height, ratio.y) : design.Height, ratio.y)};
 }
 
 Conversion conversionFor(const ScaleRules &rules, std::string_view controlName)
@@ -100,12 +98,12 @@ Conversion conversionFor(const ScaleRules &rules, std::string_view controlName)
     return Conversion::Full;
 }
 
-void ScaleFormToScreen(std::span<const DesignedControl> controls, const ScaleRules &rules, const Ratios &ratios)
+void ScaleFormToScreen(std::span<const DesignedControl> controls, const ScaleRules &rules, const TwipsPerPixel &ratio)
 {
-    const bool smallerFonts = ratios.used.x < DesignTwipsPerPixel && rules.font != ScaleRules::Font::Unchanged;
+    const bool smallerFonts = ratio.x < DesignTwipsPerPixel && rules.font != ScaleRules::Font::Unchanged;
     for (const DesignedControl &control : controls) {
         const std::string name = control.widget->objectName().toStdString();
-        control.widget->setGeometry(convertedGeometry(control.design, conversionFor(rules, name), ratios));
+        control.widget->setGeometry(convertedGeometry(control.design, conversionFor(rules, name), ratio));
         if (smallerFonts && named(rules.fontControls, name)) {
             QFont font = control.widget->font();
             font.setPointSizeF(rules.font == ScaleRules::Font::SetTo ? rules.points : font.pointSizeF() - rules.points);

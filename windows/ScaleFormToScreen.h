@@ -3,9 +3,9 @@
 //
 // A control's design position and size are held in twips. Converting one value gives
 // design ÷ 15 × twips per pixel (across for Left and Width, down for Top and Height), in
-// double precision; the widget then gets those twips ÷ the screen's real twips per pixel,
-// rounded to the nearest pixel. A value that a window's rules leave unconverted stays at
-// its design twips, which on a screen of fewer twips per pixel are more pixels.
+// double precision, rounded to the nearest pixel when the widget is placed. A value that a
+// window's rules leave unconverted stays at its design twips, which on a screen of fewer
+// twips per pixel are more pixels.
 #pragma once
 
 #include <QRect>
@@ -40,14 +40,6 @@ TwipsPerPixel screenTwipsPerPixel(const QWidget *window);
 // goes back to the screen's. For tests of other pixel densities.
 void setTwipsPerPixelForTests(std::optional<TwipsPerPixel> ratio);
 
-// The two ratios of a conversion: `used` multiplies the design values (the main window
-// uses its whole-number intTwipsX and intTwipsY; the other windows the screen's), `real`
-// is the screen's, which turns twips into pixels.
-struct Ratios {
-    TwipsPerPixel used;
-    TwipsPerPixel real;
-};
-
 // A control's design position and size in twips (pixels × 15).
 struct DesignTwips {
     double Left = 0;
@@ -62,8 +54,12 @@ enum class Conversion {
     PositionAndWidth, // Left, Top and Width; the height stays at its design twips
 };
 
-// The control's pixel geometry after conversion.
-QRect convertedGeometry(const DesignTwips &design, Conversion how, const Ratios &ratios);
+// The control's pixel geometry after conversion: design twips ÷ 15 × twips per pixel, then
+// back to pixels at the same ratio. So every converted value keeps its design pixels on any
+// screen, and only the values a window leaves unconverted grow on a screen of fewer twips
+// per pixel. (The main window converts with its whole-number intTwipsX and intTwipsY, so
+// that its cells stay square and whole, and inside the window, at every density.)
+QRect convertedGeometry(const DesignTwips &design, Conversion how, const TwipsPerPixel &ratio);
 
 // One twips value turned into whole pixels at `twipsPerPixel`, halves to even.
 int twipsToPixels(double twips, double twipsPerPixel);
@@ -73,7 +69,7 @@ int twipsToPixels(double twips, double twipsPerPixel);
 struct ScaleRules {
     std::vector<std::string_view> positionOnly;
     std::vector<std::string_view> positionAndWidth;
-    // The font rule, applied only below 15 twips per pixel across (of the `used` ratio).
+    // The font rule, applied only below 15 twips per pixel across.
     enum class Font { Unchanged, SetTo, SmallerBy };
     std::vector<std::string_view> fontControls;
     Font font = Font::Unchanged;
@@ -99,6 +95,6 @@ struct DesignedControl {
 Conversion conversionFor(const ScaleRules &rules, std::string_view controlName);
 
 // Places every control, then applies the font rule.
-void ScaleFormToScreen(std::span<const DesignedControl> controls, const ScaleRules &rules, const Ratios &ratios);
+void ScaleFormToScreen(std::span<const DesignedControl> controls, const ScaleRules &rules, const TwipsPerPixel &ratio);
 
 } // namespace jumpline

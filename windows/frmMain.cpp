@@ -1,3 +1,5 @@
+// The main window's life: loading, the controls brought into line with the game, the
+// buttons and the hot spot, and the screen that the game pauses on and speaks through.
 #include "windows/frmMain.h"
 
 #include "game/Pause.h"
@@ -7,215 +9,126 @@
 #include "windows/Look.h"
 #include "windows/MainLayout.h"
 #include "windows/Resources.h"
-#include "windows/RoundedRegion.h"
 #include "windows/frmPassword.h"
 #include "windows/frmTest.h"
 
-#include <QApplication>
+#include <QAccessible>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeySequence>
 #include <QMessageBox>
-#include <QMouseEvent>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTime>
 #include <QTimer>
-#include <QWindow>
-
-#include <algorithm>
-#include <utility>
 
 using namespace jumpline;
 
 namespace {
 
-const QColor LightCell(0xFF, 0xFF, 0xFF);
-
-// A dark cell: light grey, a flat one-pixel black border.
-void makeDarkCell(ClickLabel *cell)
+// A cell as the player names it: column a to h from the left, row 1 to 8 from the bottom.
+QString cellName(Cell c)
 {
-    fillWith(cell, LightGrey);
-    setTextColour(cell, Qt::black);
-    cell->setFrameStyle(QFrame::Box | QFrame::Plain);
-    cell->setLineWidth(1);
+    return QChar(u'a' + c.col - 1) + QString::number(BoardSize + 1 - c.row);
+}
+
+QString pieceName(Colour colour, bool king)
+{
+    return QLatin1String(colour == Colour::Red ? "red " : "black ") + QLatin1String(king ? "king" : "man");
+}
+
+// "c3, red man", "d4, empty": what stands on a dark square, as the screen shows it.
+QString squareName(const Board &board, int k)
+{
+    const Cell cell = squareCell(k);
+    QString what = QStringLiteral("empty");
+    for (const Colour colour : {Colour::Black, Colour::Red}) // red pieces lie above black ones
+        for (std::int16_t i = 0; i < PieceCount; ++i)
+            if (const Piece &p = board.piece({colour, i}); p.Visible && board.cellOf(p) == cell)
+                what = pieceName(colour, board.isKing({colour, i}));
+    return cellName(cell) + QStringLiteral(", ") + what;
+}
+
+// "Black moved e3 to f4", "Black captured d4 and f6".
+QString moveDescription(const MoveRecord &move)
+{
+    if (move.captured.empty())
+        return QStringLiteral("Black moved %1 to %2").arg(cellName(move.from), cellName(move.to));
+    QStringList taken;
+    for (const Cell c : move.captured)
+        taken << cellName(c);
+    const QString last = taken.takeLast();
+    return QStringLiteral("Black captured ") + (taken.isEmpty() ? last : taken.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
 }
 
 } // namespace
 
-frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictures, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), game(settings, random, *this), settings(settings),
-      random(random), pictures(pictures)
+frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictures, Screen *outside)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), game(settings, random, *this), settings(settings),
+      random(random), pictures(pictures), outside(outside)
 {
     initResources(); // the banner
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Jumpline"));
     setFixedSize(MainWidthPx, MainHeightPx);
+    setFocusPolicy(Qt::StrongFocus); // the board takes the keys
     fillWith(this, Qt::black);
 
     createControls();
+    connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+    connect(optMultiJump, &QPushButton::clicked, this, &frmMain::optMultiJump_Clicked);
+    connect(lblPassword, &ClickLabel::doubleClicked, this, &frmMain::lblPassword_DblClick);
+    // Desktop keys for the three buttons; the game's guard refuses them as it refuses clicks.
+    const auto shortcut = [this](const QKeySequence &keys, auto handler) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    shortcut(QKeySequence(Qt::Key_F2), &frmMain::cmdReset_Click);
+    shortcut(QKeySequence::New, &frmMain::cmdReset_Click);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::cmdExit_Click);
+    shortcut(QKeySequence(Qt::Key_M), [this] { optMultiJump_Clicked(game.board.optMultiJump.Value == 0); });
+
     Form_Load();
     move(screen()->availableGeometry().center() - rect().center()); // opens centred on the screen
 }
 
 frmMain::~frmMain() = default;
 
-void frmMain::createControls()
-{
-    for (const DesignRect &design : MainDesign) {
-        const std::int16_t index = static_cast<std::int16_t>(design.index);
-        QWidget *widget = nullptr;
-        switch (design.control) {
-        case Control::Square: {
-            auto *cell = new ClickLabel(this);
-            makeDarkCell(cell);
-            Square[static_cast<std::size_t>(index)] = cell;
-            widget = cell;
-            break;
-        }
-        case Control::Black:
-        case Control::Red: {
-            const PieceRef ref{design.control == Control::Red ? Colour::Red : Colour::Black, index};
-            auto *piece = new PieceWidget([this, ref](QPoint press) { return startDrag(ref, press); }, this);
-            fillWith(piece, LightGrey);
-            (ref.colour == Colour::Red ? Red : Black)[static_cast<std::size_t>(index)] = piece;
-            widget = piece;
-            break;
-        }
-        case Control::Image1:
-            Image1 = new PictureBox(this);
-            Image1->setPicture(QPixmap(QStringLiteral(":/banner.png")));
-            Image1->setEnabled(false); // presses on the banner reach the window
-            widget = Image1;
-            break;
-        case Control::lblPassword:
-            widget = lblPassword = new ClickLabel(this);
-            break;
-        case Control::Shape2:
-            widget = Shape2 = new RoundedFrame(this);
-            break;
-        case Control::lblPlayer:
-        case Control::lblTurn: {
-            auto *label = new ClickLabel(design.control == Control::lblTurn ? QStringLiteral("Turn") : QString(), this);
-            label->setFont(designFont(12, true));
-            label->setAlignment(Qt::AlignCenter);
-            setTextColour(label, Qt::white);
-            (design.control == Control::lblTurn ? lblTurn : lblPlayer) = label;
-            widget = label;
-            break;
-        }
-        case Control::optMultiJump:
-            optMultiJump = new QPushButton(QStringLiteral("Multi Jump"), this);
-            optMultiJump->setCheckable(true);
-            optMultiJump->setFont(designFont(8.25, false));
-            optMultiJump->setToolTip(QStringLiteral("Press to make a multi jump.  Press again to end turn."));
-            optMultiJump->setStyleSheet(buttonStyle(Qt::black));
-            widget = optMultiJump;
-            break;
-        case Control::cmdReset:
-        case Control::cmdExit: {
-            auto *button = new QPushButton(design.control == Control::cmdReset ? QStringLiteral("Reset") : QStringLiteral("Exit"), this);
-            button->setFont(designFont(9.75, true));
-            button->setStyleSheet(buttonStyle(Qt::black));
-            (design.control == Control::cmdReset ? cmdReset : cmdExit) = button;
-            widget = button;
-            break;
-        }
-        }
-        widget->setObjectName(QString::fromStdString(controlName(design.control, design.index)));
-    }
-
-    QLabel *deleteSquare = Square[DeleteSquare];
-    deleteSquare->setText(QStringLiteral("Delete"));
-    deleteSquare->setFont(designFont(8.25, false));
-    deleteSquare->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    deleteSquare->hide();
-    deleteSquare->setEnabled(false);
-
-    outline = new DragOutline(this); // created last: above everything
-
-    setTabOrder(cmdExit, cmdReset);
-    setTabOrder(cmdReset, optMultiJump);
-
-    connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
-    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
-    connect(optMultiJump, &QPushButton::clicked, this, &frmMain::optMultiJump_Clicked);
-    connect(lblPassword, &ClickLabel::doubleClicked, this, &frmMain::lblPassword_DblClick);
-}
-
-QWidget *frmMain::control(const DesignRect &design) const
-{
-    const auto element = static_cast<std::size_t>(design.index);
-    switch (design.control) {
-    case Control::Square: return Square[element];
-    case Control::Black: return Black[element];
-    case Control::Red: return Red[element];
-    case Control::Image1: return Image1;
-    case Control::lblPassword: return lblPassword;
-    case Control::Shape2: return Shape2;
-    case Control::lblPlayer: return lblPlayer;
-    case Control::lblTurn: return lblTurn;
-    case Control::optMultiJump: return optMultiJump;
-    case Control::cmdReset: return cmdReset;
-    case Control::cmdExit: return cmdExit;
-    }
-    return nullptr;
-}
-
 void frmMain::Form_Load()
 {
     random.Randomize();
     ApplyRoundedRegions();
-    // The whole numbers serve every board position; the screen's own ratio turns twips into pixels.
+    // Whole numbers of twips per pixel serve every position of the board and the panel.
     const TwipsPerPixel screenRatio = screenTwipsPerPixel(this);
     game.board.intTwipsX = roundToInt16(screenRatio.x);
     game.board.intTwipsY = roundToInt16(screenRatio.y);
-    scaling = {{static_cast<double>(game.board.intTwipsX), static_cast<double>(game.board.intTwipsY)}, screenRatio};
+    ratio = {static_cast<double>(game.board.intTwipsX), static_cast<double>(game.board.intTwipsY)};
     ScaleFormToScreen();
     game.NewGame();
     syncWidgetsWithGame();
-}
-
-void frmMain::ApplyRoundedRegions()
-{
-    ApplyRoundedRegion(this, 1, 1, 618, 518, 15, 15);
-    ApplyRoundedRegion(cmdReset, 5, 5, 67, 28, 15, 15);
-    ApplyRoundedRegion(cmdExit, 5, 5, 67, 28, 15, 15);
-    ApplyRoundedRegion(optMultiJump, 9, 11, 71, 32, 15, 15);
-}
-
-void frmMain::ScaleFormToScreen()
-{
-    std::vector<DesignedControl> controls;
-    controls.reserve(MainDesign.size());
-    for (const DesignRect &design : MainDesign)
-        controls.push_back({control(design), {static_cast<double>(design.Left), static_cast<double>(design.Top),
-                                              static_cast<double>(design.Width), static_cast<double>(design.Height)}});
-    jumpline::ScaleFormToScreen(controls, MainRules, scaling);
-}
-
-QRect frmMain::onScreen(const QRect &designPixels) const
-{
-    constexpr double twips = DesignTwipsPerPixel;
-    return convertedGeometry({designPixels.x() * twips, designPixels.y() * twips, designPixels.width() * twips,
-                              designPixels.height() * twips},
-                             Conversion::Full, scaling);
 }
 
 void frmMain::syncWidgetsWithGame()
 {
     const Board &board = game.board;
     for (std::size_t i = 0; i < PieceCount; ++i) {
-        for (const auto &[widget, piece] : {std::pair{Red[i], &board.Red[i]}, std::pair{Black[i], &board.Black[i]}}) {
-            widget->move(twipsToPixels(piece->Left, scaling.real.x), twipsToPixels(piece->Top, scaling.real.y));
-            widget->setPicture(pictures[piece->picture]);
-            widget->setVisible(piece->Visible);
+        for (const Colour colour : {Colour::Red, Colour::Black}) {
+            const PieceRef ref{colour, static_cast<std::int16_t>(i)};
+            const Piece &piece = board.piece(ref);
+            PieceWidget *widget = (colour == Colour::Red ? Red : Black)[i];
+            widget->move(twipsToPixels(piece.Left, ratio.x), twipsToPixels(piece.Top, ratio.y));
+            widget->setPicture(pictures[piece.picture]);
+            widget->setVisible(piece.Visible);
+            widget->setAccessibleName(pieceName(colour, board.isKing(ref)));
         }
     }
+    for (int k = 0; k < SquareCount; ++k)
+        Square[static_cast<std::size_t>(k)]->setAccessibleName(squareName(board, k));
     lblPlayer->setText(QString::fromStdString(board.lblPlayer));
+    lblPlayer->setAccessibleName(QString::fromStdString(board.lblPlayer) + QStringLiteral(" turn"));
     {
         const QSignalBlocker blocker(optMultiJump);
         optMultiJump->setChecked(board.optMultiJump.Value == 1);
@@ -227,44 +140,35 @@ void frmMain::syncWidgetsWithGame()
     }
     Square[DeleteSquare]->setVisible(board.DeleteVisible);
     Square[DeleteSquare]->setEnabled(board.DeleteEnabled);
+    if (keyboardSquare == DeleteSquare && !board.DeleteVisible)
+        moveKeyboardFocus(Qt::Key_Left);
     if (testWindow)
         testWindow->showTestMode(settings.blnTestMode);
 }
 
-void frmMain::paintEvent(QPaintEvent *)
+void frmMain::afterGame()
 {
-    // The light cells and the board's outline are drawn; the dark cells are labels.
-    QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    for (int row = 1; row <= BoardSize; ++row) {
-        for (int col = 1; col <= BoardSize; ++col) {
-            if (isDark({col, row}))
-                continue;
-            const QRect cell = onScreen({cellLeftPx(col), cellTopPx(row), CellSizePx, CellSizePx});
-            painter.fillRect(cell, LightCell);
-            painter.drawRect(cell.adjusted(0, 0, -1, -1));
-        }
-    }
-    const int boardSize = CellPitchPx * (BoardSize - 1) + CellSizePx;
-    painter.drawRect(onScreen({CellOriginPx, CellOriginPx, boardSize, boardSize}).adjusted(0, 0, -1, -1));
+    syncWidgetsWithGame();
+    if (const auto move = std::exchange(game.computerMove, std::nullopt))
+        setAccessibleDescription(moveDescription(*move));
 }
 
 void frmMain::cmdReset_Click()
 {
     game.cmdReset_Click();
-    syncWidgetsWithGame();
+    afterGame();
 }
 
 void frmMain::cmdExit_Click()
 {
     game.cmdExit_Click();
-    syncWidgetsWithGame();
+    afterGame();
 }
 
 void frmMain::optMultiJump_Clicked(bool checked)
 {
     game.SetMultiJump(checked);
-    syncWidgetsWithGame();
+    afterGame(); // a refused click puts the button back as it was
 }
 
 void frmMain::lblPassword_DblClick()
@@ -294,113 +198,6 @@ frmTest &frmMain::ShowTestWindow()
     return window;
 }
 
-bool frmMain::startDrag(PieceRef piece, QPoint pressInPiece)
-{
-    if (drag || game.ComputerToMove() || !game.board.piece(piece).Enabled)
-        return false;
-    const QWidget *widget = (piece.colour == Colour::Red ? Red : Black)[static_cast<std::size_t>(piece.index)];
-    drag = Drag{piece, pressInPiece};
-    outline->setGeometry(widget->geometry());
-    outline->show();
-    outline->raise();
-    grabMouse();
-    return true;
-}
-
-void frmMain::mousePressEvent(QMouseEvent *event)
-{
-    // Presses reach the window where no enabled control takes them: the background, the
-    // light cells, the banner, a piece that may not be dragged.
-    if (event->button() != Qt::LeftButton)
-        return;
-    pressedAt = event->globalPosition().toPoint();
-    MoveFormMouse();
-}
-
-void frmMain::MoveFormMouse()
-{
-    releaseGrab();
-    const QPoint pointer = pressedAt ? *pressedAt : QCursor::pos();
-    pressedAt.reset();
-    if (QWindow *handle = windowHandle(); handle != nullptr && handle->startSystemMove())
-        return;
-    // No window manager to move it: the window follows the pointer until the button is released.
-    moveGrip = pointer - pos();
-    grabMouse();
-}
-
-void frmMain::mouseMoveEvent(QMouseEvent *event)
-{
-    if (drag)
-        outline->move(event->position().toPoint() - drag->pressInPiece);
-    else if (moveGrip)
-        move(event->globalPosition().toPoint() - *moveGrip);
-    else
-        QWidget::mouseMoveEvent(event);
-}
-
-void frmMain::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (drag && event->button() == Qt::LeftButton) {
-        finishDrag(event->position().toPoint());
-    } else if (moveGrip && event->button() == Qt::LeftButton) {
-        move(event->globalPosition().toPoint() - *moveGrip);
-        moveGrip.reset();
-        releaseGrab();
-    } else {
-        QWidget::mouseReleaseEvent(event);
-    }
-}
-
-void frmMain::finishDrag(QPoint releasePoint)
-{
-    const PieceRef piece = drag->piece;
-    drag.reset();
-    outline->hide();
-    releaseGrab();
-    // Only a dark cell, or "Delete" while it is shown, takes the piece; a release over
-    // anything else (a light cell, another piece, the panel) changes nothing.
-    if (const auto square = dropSquare(childAt(releasePoint)))
-        game.Square_DragDrop(*square, piece);
-    syncWidgetsWithGame();
-}
-
-std::optional<std::int16_t> frmMain::dropSquare(const QWidget *target) const
-{
-    if (target == nullptr)
-        return std::nullopt;
-    const auto found = std::find(Square.begin(), Square.end(), target);
-    if (found == Square.end())
-        return std::nullopt;
-    return static_cast<std::int16_t>(found - Square.begin());
-}
-
-void frmMain::releaseGrab()
-{
-    if (QWidget *grabber = QWidget::mouseGrabber())
-        grabber->releaseMouse();
-}
-
-void frmMain::setPauseHook(std::function<void()> hook)
-{
-    pauseHook = std::move(hook);
-}
-
-void frmMain::setPauseLength(std::function<int()> milliseconds)
-{
-    pauseLength = std::move(milliseconds);
-}
-
-void frmMain::setMessageHook(std::function<void(const std::string &)> hook)
-{
-    messageHook = std::move(hook);
-}
-
-void frmMain::setExitHook(std::function<void()> hook)
-{
-    exitHook = std::move(hook);
-}
-
 void frmMain::closeOnExit(QWidget *window)
 {
     windowsClosedFirst.emplace_back(window);
@@ -410,14 +207,12 @@ void frmMain::Pause()
 {
     if (ending)
         return;
-    syncWidgetsWithGame();
-    releaseGrab();
-    if (pauseHook) {
-        pauseHook();
+    syncWidgetsWithGame(); // the user sees the position the computer is thinking about
+    if (outside) {
+        outside->Pause();
         return;
     }
-    const int milliseconds =
-        pauseLength ? pauseLength() : pauseMilliseconds(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+    const int milliseconds = pauseMilliseconds(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
     // The window repaints and takes clicks meanwhile; the game refuses what may not happen now.
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
@@ -429,9 +224,11 @@ void frmMain::ShowMessage(const std::string &text)
     if (ending)
         return;
     syncWidgetsWithGame();
-    releaseGrab();
-    if (messageHook) {
-        messageHook(text);
+    // The box takes the mouse: a window move or a drag under way ends here.
+    moveGrip.reset();
+    putBack();
+    if (outside) {
+        outside->ShowMessage(text);
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Jumpline"), QString::fromStdString(text), QMessageBox::Ok, this);
@@ -443,10 +240,11 @@ void frmMain::ShowMessage(const std::string &text)
 
 void frmMain::ShowBoardDump(const std::string &text)
 {
-    lastDump = text;
     // The first dump loads the test window without showing it.
     if (!ending)
         loadTestWindow().PrintBoard(text);
+    if (outside)
+        outside->ShowBoardDump(text);
 }
 
 void frmMain::EndProgram()
@@ -460,8 +258,8 @@ void frmMain::EndProgram()
     if (testWindow)
         testWindow->close(); // its own close switches test mode off first
     close();
-    if (exitHook)
-        exitHook();
+    if (outside)
+        outside->EndProgram();
     else
         QCoreApplication::exit(0); // also leaves a pause that is waiting
 }

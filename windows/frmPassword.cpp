@@ -5,6 +5,7 @@
 #include "windows/RoundedRegion.h"
 #include "windows/frmMain.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -51,6 +52,7 @@ void frmPassword::createControls()
                                               " lineedit-password-character: 42; }")
                                    .arg(LightGrey.name()));
     txtPassword->setFont(designFont(8.25, false));
+    txtPassword->setAccessibleName(QStringLiteral("Password"));
     cmdEnter = pushButton(QStringLiteral("Enter"), this);
     cmdCancel = pushButton(QStringLiteral("Cancel"), this);
 
@@ -77,7 +79,7 @@ void frmPassword::Form_Load()
     ApplyRoundedRegion(cmdEnter, 5, 5, 54, 22, 15, 15);
     ApplyRoundedRegion(cmdCancel, 5, 5, 54, 22, 15, 15);
     const TwipsPerPixel screenRatio = screenTwipsPerPixel(this);
-    ScaleFormToScreen(designed, PasswordRules, {screenRatio, screenRatio});
+    ScaleFormToScreen(designed, PasswordRules, screenRatio);
 }
 
 void frmPassword::showOverOwner()
@@ -88,6 +90,16 @@ void frmPassword::showOverOwner()
     }
     raise();
     activateWindow();
+}
+
+void frmPassword::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: cmdEnter_Click(); break;
+    case Qt::Key_Escape: cmdCancel_Click(); break;
+    default: QWidget::keyPressEvent(event);
+    }
 }
 
 void frmPassword::cmdEnter_Click()

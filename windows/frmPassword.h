@@ -23,6 +23,9 @@ public:
     // Shown centred on the main window, or, while it is open, only brought forward.
     void showOverOwner();
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override; // Enter is "Enter", Escape is "Cancel"
+
 private:
     void createControls();
     void Form_Load();

@@ -9,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -76,8 +77,10 @@ void frmSplash::createControls()
     // The pictures and labels lie beneath the controls that take the mouse.
     Image1 = new PictureBox(this);
     Image1->setPicture(QPixmap(QStringLiteral(":/splash.png")));
+    Image1->setAccessibleName(QStringLiteral("Jumpline"));
     Image2 = new PictureBox(this);
     Image2->setPicture(QPixmap(QStringLiteral(":/logo.png")));
+    Image2->setAccessibleName(QStringLiteral("the Jumpline authors"));
     Label1 = centredLabel(QStringLiteral("Version 1.3.3"), this);
     Label2 = centredLabel(QStringLiteral("© 2026 the Jumpline authors"), this);
     Label3 = centredLabel(QStringLiteral("https://jumpline.example"), this);
@@ -148,7 +151,7 @@ void frmSplash::Form_Load()
     ApplyRoundedRegion(cmdStart, 5, 5, 122, 38, 15, 15);
     ApplyRoundedRegion(cmdExit, 5, 5, 122, 38, 15, 15);
     const TwipsPerPixel screenRatio = screenTwipsPerPixel(this);
-    ScaleFormToScreen(designed, SplashRules, {screenRatio, screenRatio});
+    ScaleFormToScreen(designed, SplashRules, screenRatio);
 }
 
 void frmSplash::optHuman_Click()
@@ -182,17 +185,24 @@ void frmSplash::cmdStart_Click()
     hide(); // not closed: the settings live here until the program ends
 }
 
+void frmSplash::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: cmdStart_Click(); break;
+    case Qt::Key_Escape: cmdExit_Click(); break;
+    // An arrow key that the focused control did not take goes on to the next or previous one.
+    case Qt::Key_Down:
+    case Qt::Key_Right: focusNextChild(); break;
+    case Qt::Key_Up:
+    case Qt::Key_Left: focusPreviousChild(); break;
+    default: QWidget::keyPressEvent(event);
+    }
+}
+
 void frmSplash::cmdExit_Click()
 {
     // Reachable only before "Start Game": there is no main window to close.
     close();
-    if (exitHook)
-        exitHook();
-    else
-        QCoreApplication::exit(0);
-}
-
-void frmSplash::setExitHook(std::function<void()> hook)
-{
-    exitHook = std::move(hook);
+    QCoreApplication::exit(0);
 }

@@ -39,8 +39,8 @@ public:
     // The main window, once "Start Game" has made it.
     frmMain *mainWindow() const { return main.get(); }
 
-    // Instead of ending the program (tests).
-    void setExitHook(std::function<void()> hook);
+protected:
+    void keyPressEvent(QKeyEvent *event) override; // Enter starts the game, Escape exits
 
 private:
     void createControls();
@@ -55,7 +55,6 @@ private:
     jumpline::Settings gameSettings; // outlives the main window, which reads it
     MakeMainWindow makeMainWindow;
     std::unique_ptr<frmMain> main;
-    std::function<void()> exitHook;
 
     QRadioButton *optHuman = nullptr;
     QRadioButton *optComputer = nullptr;

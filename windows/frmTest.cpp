@@ -125,6 +125,7 @@ void frmTest::showAndFocus()
     show();
     raise();
     activateWindow();
+    cmdTestMode->setFocus(); // Space switches test mode
 }
 
 void frmTest::cmdTestMode_Click()
