@@ -9,7 +9,6 @@
 # JUMPLINE_FUZZ_BUILD names another build directory; JUMPLINE_SOAK_GAMES changes the number
 # of soak games (10000). A failing input is kept under <build>/artifacts; replay it with
 #   <build>/fuzz/fuzz_driver <file>
-# and keep it as a regression case in fuzz/regressions.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,7 +17,7 @@ build=${JUMPLINE_FUZZ_BUILD:-$root/build-fuzz}
 games=${JUMPLINE_SOAK_GAMES:-10000}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DJUMPLINE_FUZZ=ON -DJUMPLINE_WINDOWS=OFF -DJUMPLINE_TESTS=ON >/dev/null
+    -DJUMPLINE_FUZZ=ON -DJUMPLINE_WINDOWS=OFF -DJUMPLINE_TESTS=ON -DJUMPLINE_WERROR=ON >/dev/null
 # Without libFuzzer the build has no action_fuzzer; the random driver then fuzzes instead.
 targets=(fuzz_driver)
 if cmake --build "$build" --target help | grep -q '^action_fuzzer:'; then
@@ -35,9 +34,6 @@ corpus="$build/corpus"
 artifacts="$build/artifacts"
 mkdir -p "$corpus" "$artifacts"
 
-echo "== replaying the regression inputs"
-"$programs/fuzz_driver" "$root/fuzz/regressions"
-
 echo "== soak of $games games, alongside the fuzzer"
 "$programs/fuzz_driver" soak "$games" >"$build/soak.log" 2>&1 &
 soak=$!
@@ -49,7 +45,7 @@ echo "== fuzzing for $seconds s"
 fuzzStatus=0
 if [ -x "$programs/action_fuzzer" ]; then
     "$programs/action_fuzzer" -max_total_time="$seconds" -max_len=2048 -len_control=0 -print_final_stats=1 \
-        -artifact_prefix="$artifacts/" "$corpus" "$root/fuzz/regressions" >"$build/fuzz.log" 2>&1 || fuzzStatus=$?
+        -artifact_prefix="$artifacts/" "$corpus" >"$build/fuzz.log" 2>&1 || fuzzStatus=$?
     if [ "$fuzzStatus" -eq 0 ]; then
         runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$build/fuzz.log")
         rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$build/fuzz.log")
@@ -60,7 +56,7 @@ if [ -x "$programs/action_fuzzer" ]; then
     fi
 else
     echo "(libFuzzer is not available: the seeded random driver stands in)"
-    "$programs/fuzz_driver" random "$seconds" 1 "$artifacts" || fuzzStatus=$?
+    "$programs/fuzz_driver" random "$seconds" 1 || fuzzStatus=$?
 fi
 
 soakStatus=0

@@ -1,5 +1,6 @@
 #include "windows/Controls.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegion>
@@ -22,6 +23,23 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 {
     event->accept();
     emit doubleClicked();
+}
+
+namespace {
+
+// A screen reader hears a picture as an image.
+QAccessibleInterface *pictureAccessible(const QString &, QObject *object)
+{
+    auto *picture = qobject_cast<PictureBox *>(object);
+    return picture != nullptr ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
+}
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+{
+    static const bool heardAsImages = (QAccessible::installFactory(pictureAccessible), true);
+    static_cast<void>(heardAsImages);
 }
 
 void PictureBox::setPicture(const QPixmap &picture)

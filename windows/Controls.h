@@ -29,7 +29,7 @@ protected:
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
-    using QWidget::QWidget;
+    explicit PictureBox(QWidget *parent);
     void setPicture(const QPixmap &picture);
     const QPixmap &picture() const { return shown; }
 

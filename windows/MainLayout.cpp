@@ -85,6 +85,7 @@ void frmMain::createControls()
             break;
         case Control::Shape2:
             widget = Shape2 = new RoundedFrame(this);
+            Shape2->setAccessibleName(QStringLiteral("Turn display"));
             break;
         case Control::lblPlayer:
         case Control::lblTurn: {
@@ -127,7 +128,9 @@ void frmMain::createControls()
 
     // Above everything: the keyboard's square, then a held piece's outline.
     focusMark = new Outline(KeyboardFocus, this);
+    focusMark->setAccessibleName(QStringLiteral("Square of the keys"));
     outline = new Outline(Qt::white, this);
+    outline->setAccessibleName(QStringLiteral("Piece held"));
 
     setTabOrder(cmdExit, cmdReset);
     setTabOrder(cmdReset, optMultiJump);

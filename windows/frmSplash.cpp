@@ -90,6 +90,7 @@ void frmSplash::createControls()
     optComputer = optionButton(QStringLiteral("Versus Computer"), this);
     frmFirst = new QFrame(this); // black, no border: it only groups the first-player choice
     frmFirst->setFrameShape(QFrame::NoFrame);
+    frmFirst->setAccessibleName(QStringLiteral("First player"));
     optRed = optionButton(QStringLiteral("Red is First"), frmFirst);
     optBlack = optionButton(QStringLiteral("Black is First"), frmFirst);
     cmdStart = pushButton(QStringLiteral("Start Game"), this);

@@ -1,0 +1,301 @@
+// The computer player: its captures and the multi-jumps that follow them, the rescue of a
+// threatened piece, the later phases and the safety tests that tell them apart, the first
+// move of a game, the random draws, and the move that cannot be made.
+#include "computer/Computer.h"
+#include "support/Support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace jumpline::testing {
+namespace {
+
+constexpr double startPiece(int s) { return (s - 4 + 0.5) / 6; } // Int(6 * Rnd + 4) = s
+constexpr double direction(int d) { return (d - 1 + 0.5) / 4; }  // Int(4 * Rnd + 1) = d
+constexpr double kBackFirst = direction(3);                       // a king tries (5, 4) -> (4, 3) first
+
+// A position with Black to move, not in its first move. `first` is numbered Black(4), the
+// piece examined first when every number is 0; `parked` is a black piece hidden and parked
+// while intBoard still shows it; `flagKing` a black man that is a king by its flag only.
+struct MoveCase {
+    const char *name;
+    const char *picture;
+    const char *path; // the cells that the moving piece passed
+    double every = 0;
+    Cell first{};
+    int parked = -1;
+    std::vector<double> script{}; // numbers before `every`
+    int pauses = 1;
+    std::size_t draws = 0; // 0: not counted
+    int flagKing = -1;
+    std::int16_t aiMoves = 1;
+    Cell eighth{}; // numbered Black(8)
+};
+
+std::string cellText(Cell c) { return "(" + std::to_string(c.col) + ", " + std::to_string(c.row) + ")"; }
+
+// Black(index) takes the place of the black piece on `cell`, and that piece takes its place.
+void number(Board &board, std::size_t index, Cell cell)
+{
+    const auto other = static_cast<std::size_t>(pieceAt(board, cell)->index);
+    std::swap(board.Black[index], board.Black[other]);
+    std::swap(board.blnBlackKing[index], board.blnBlackKing[other]);
+}
+
+struct Outcome {
+    Board before, after;
+    std::vector<Board> atPauses;
+    std::string path;
+    std::vector<double> used;
+    std::vector<std::string> messages;
+    Computer::Outcome outcome;
+};
+
+Outcome play(const MoveCase &c)
+{
+    Outcome run;
+    run.before = boardFromPicture(c.picture, false);
+    run.before.intAIMoves = c.aiMoves;
+    if (c.first.col != 0)
+        number(run.before, 4, c.first);
+    if (c.eighth.col != 0)
+        number(run.before, 8, c.eighth);
+    if (c.flagKing >= 0) {
+        run.before.blnBlackKing[static_cast<std::size_t>(c.flagKing)] = true;
+        run.before.Black[static_cast<std::size_t>(c.flagKing)].picture = Picture::BlackKing;
+    }
+    if (c.parked >= 0)
+        run.before.parkPiece(run.before.Black[static_cast<std::size_t>(c.parked)]);
+    Board board = run.before;
+    ScriptedRandom random(c.script, c.every);
+    FakeScreen screen;
+    screen.duringPause = [&] { run.atPauses.push_back(board); };
+    Computer computer(board, random, screen);
+    run.outcome = computer.ComputerMove();
+    run.after = board;
+    run.used = random.used;
+    run.messages = screen.messages;
+    const MoveRecord &move = computer.lastMove();
+    if (run.outcome == Computer::Outcome::Moved) {
+        run.path = cellText(move.from);
+        Cell at = move.from;
+        for (const Cell taken : move.captured)
+            run.path += " -> " + cellText(at = {2 * taken.col - at.col, 2 * taken.row - at.row});
+        if (move.captured.empty())
+            run.path += " -> " + cellText(move.to);
+    }
+    return run;
+}
+
+void expectMove(const MoveCase &c)
+{
+    SCOPED_TRACE(c.name);
+    const Outcome run = play(c);
+    EXPECT_EQ(run.path, c.path);
+    EXPECT_EQ(run.atPauses.size(), static_cast<std::size_t>(c.pauses));
+    EXPECT_TRUE(c.draws == 0 || run.used.size() == c.draws) << run.used.size() << " numbers drawn";
+    Board shown = run.after; // the parked piece back where intBoard still has it
+    if (c.parked >= 0)
+        shown.Black[static_cast<std::size_t>(c.parked)] = boardFromPicture(c.picture, false).Black[static_cast<std::size_t>(c.parked)];
+    EXPECT_EQ(positionProblems(shown), std::vector<std::string>{});
+    EXPECT_EQ(run.after.blnRedKing, run.before.blnRedKing) << "a captured king keeps its flag";
+    EXPECT_EQ(run.atPauses.back().blnBlackKing, run.before.blnBlackKing) << "crowned before the move was over";
+    const std::string shown8 = piecesPicture(run.after), row8 = shown8.substr(std::min(shown8.find("8:"), shown8.size()));
+    EXPECT_EQ(row8.find('b'), std::string::npos) << "a man left uncrowned on row 8";
+    EXPECT_EQ(run.after.intAIMoves, c.aiMoves + 1);
+}
+
+// Two men can capture: Black(3) on (4, 3), which can go on from (6, 5) over a man on (7, 6)
+// when there is one, and Black(6) on (1, 4).
+const char *const kTwoCapturers = "3:...b.... 4:b...r... 5:.r......";
+const char *const kTwoCapturersOneGoesOn = "3:...b.... 4:b...r... 5:.r...... 6:......r.";
+// A black king on (4, 3) takes the red king on (5, 4); from (6, 5) it can go on over (7, 6)
+// (direction 2) or over (7, 4) (direction 4).
+const char *const kKingWithTwoWays = "3:...B.... 4:....R.r. 6:......r.";
+// A man on (3, 6) takes (4, 7) and lands on row 8.
+const char *const kOntoRowEight = "6:..b..... 7:...r.r..";
+
+TEST(ComputerCaptures, PreferTheCaptureThatGoesOnAndPauseBeforeEveryJump)
+{
+    // The numbers: a start piece a pass, a start direction a piece and one CanJumpAgain for
+    // each direction in range; then a start direction for each cycle of the multi-jump.
+    const MoveCase cases[] = {
+        {"the first pass takes the capture that goes on, starting at 4", kTwoCapturersOneGoesOn, "(4, 3) -> (6, 5) -> (8, 7)", 0, {4, 3}, -1, {startPiece(4)}, 3},
+        {"... starting at 9", kTwoCapturersOneGoesOn, "(4, 3) -> (6, 5) -> (8, 7)", 0, {4, 3}, -1, {startPiece(9)}, 3},
+        {"none goes on: the second pass starting at 4 meets Black(4) on (4, 3) first", kTwoCapturers, "(4, 3) -> (6, 5)", 0, {4, 3}, -1, {0, 0, 0, 0, 0, 0, startPiece(4)}, 2, 11},
+        {"... starting at 9 goes round past 11 to Black(1) on (1, 4)", kTwoCapturers, "(1, 4) -> (3, 6)", 0, {4, 3}, -1, {0, 0, 0, 0, 0, 0, startPiece(9)}, 2, 10},
+        {"a king goes on in the first direction from a fresh start: 1", kKingWithTwoWays, "(4, 3) -> (6, 5) -> (8, 7)", 0, {}, -1, {startPiece(4), direction(2), 0, direction(1), 0}, 3, 5},
+        {"... 3", kKingWithTwoWays, "(4, 3) -> (6, 5) -> (8, 3)", 0, {}, -1, {startPiece(4), direction(2), 0, direction(3), 0}, 3, 5},
+        {"a man on row 8 stays a man until the move is over", kOntoRowEight, "(3, 6) -> (5, 8)", 0, {}, -1, {}, 2, 9},
+        {"a king by its flag goes on backwards", kOntoRowEight, "(3, 6) -> (5, 8) -> (7, 6)", 0, {}, -1, {}, 3, 6, 0},
+        {"a man zigzags through three captures", "1:.b...... 2:..r..... 4:..r..... 6:..r.....", "(2, 1) -> (4, 3) -> (2, 5) -> (4, 7)", 0, {}, -1, {}, 4, 6},
+    };
+    for (const MoveCase &c : cases)
+        expectMove(c);
+}
+
+
+// One threatened black piece, no capture for Black, every random number 0: the move the
+// computer makes. Where another piece could make a step, it is examined first in the later
+// phases, so that only the rule named makes the move shown. A covering piece that is
+// missing (parked, while intBoard still shows it) makes the rule after it cover.
+const MoveCase kRescue[] = {
+    // A red piece ahead on the left, on (col - 1, row + 1), would land on (col + 1, row - 1).
+    {"ahead-left: edge escape from column 7", "4:b.....b. 5:.....r.. 6:....r...", "(7, 4) -> (8, 5)"},
+    {"ahead-left: edge escape from row 7", "7:...B.... 8:..r.....", "(4, 7) -> (5, 8)"},
+    {"ahead-left: safe step away", "4:......b. 5:...b.... 6:..r..... 7:.r......", "(4, 5) -> (5, 6)"},
+    {"ahead-left: a king on row 2 steps back onto row 1", "2:..B..... 3:.r.b.... 4:r.......", "(3, 2) -> (4, 1)"},
+    {"ahead-left: a man on row 2 does not", "2:..b..... 3:.r...... 4:r...r...", "(3, 2) -> (4, 3)"},
+    {"ahead-left: a king steps back to the right", "5:...B.... 6:..r.b... 7:.r......", "(4, 5) -> (5, 4)"},
+    {"ahead-left: a king steps back to the left when the right is unsafe", "3:.b...... 5:...B.r.. 6:..r.b... 7:.r......", "(4, 5) -> (3, 4)"},
+    {"ahead-left: the piece two rows up covers", "3:...b.... 5:...b.... 6:..r..... 7:.r...r..", "(4, 3) -> (5, 4)"},
+    {"ahead-left: ... but not when a red piece beside would jump it", "3:...b.... 5:...b.r.. 6:..r..... 7:.r...r..", "(4, 3) -> (3, 4)"},
+    {"ahead-left: a king beside steps back to cover", "5:...b.B.. 6:..r..... 7:.r...r..", "(6, 5) -> (5, 4)"},
+    {"ahead-left: a man beside does not step back to cover", "5:...b.b.. 6:..r..... 7:.r...r..", "(6, 5) -> (5, 6)"},
+    {"ahead-left: the piece up on the right covers for a missing one", "3:...b.b.. 5:...b.... 6:..r..... 7:.r...r..", "(6, 3) -> (5, 4)", 0.0, {}, 0},
+    // Ahead on the right: the same with the columns mirrored, but a king's step back to the
+    // right still comes first.
+    {"ahead-right: edge escape from column 2", "4:......b. 5:.b...... 6:..r..... 7:...r....", "(2, 5) -> (1, 6)"},
+    {"ahead-right: safe step away", "4:b...b... 5:.....r.. 6:......r.", "(5, 4) -> (4, 5)"},
+    {"ahead-right: a king on row 2 steps back onto row 1", "2:....B... 3:...b.r.. 4:......r.", "(5, 2) -> (4, 1)"},
+    {"ahead-right: a king steps back to the right first", "5:...B.... 6:..b.r... 7:.....r..", "(4, 5) -> (5, 4)"},
+    {"ahead-right: the piece two rows up covers", "2:....b... 4:....b... 5:.....r.. 6:..r...r.", "(5, 2) -> (4, 3)"},
+    {"ahead-right: a king beside steps back to cover", "4:..B.b... 5:.....r.. 6:..r...r.", "(3, 4) -> (4, 3)"},
+    {"ahead-right: the piece up on the left covers for a missing one", "2:..b.b... 4:....b... 5:.....r.. 6:..r...r.", "(3, 2) -> (4, 3)", 0.0, {}, 1},
+    // A red king behind on the left, on (col - 1, row - 1), would land on (col + 1, row + 1).
+    {"king behind-left: a king at the edge steps back", "2:....r... 3:.....R.. 4:......B.", "(7, 4) -> (8, 3)"},
+    {"king behind-left: a king steps back safely", "3:.r...... 4:..R..... 5:...B....", "(4, 5) -> (5, 4)"},
+    {"king behind-left: a man at the edge escapes ahead", "3:.....R.. 4:b.....b.", "(7, 4) -> (8, 5)"},
+    {"king behind-left: a man steps onto the landing cell", "4:..R..... 5:...b....", "(4, 5) -> (5, 6)"},
+    {"king behind-left: a man steps ahead on the other side", "4:..R...b. 5:...b.... 7:.....r..", "(4, 5) -> (3, 6)"},
+    {"king behind-left: a king two rows down steps back to cover", "4:..R..... 5:...b.... 7:.r.B.r..", "(4, 7) -> (5, 6)"},
+    // (A king down on the right could cover too, but whenever it could, the step onto the
+    // landing cell is safe, and comes first.)
+    {"king behind-left: the piece beside covers for a missing king", "3:.......b 4:..R..... 5:...b.b.. 7:.r.B.r..", "(6, 5) -> (5, 6)", 0.0, {}, 3},
+    {"king behind-left: a man two rows down does not step back to cover", "4:..R..... 5:...b.... 7:.r.b.r..", "(4, 7) -> (3, 8)"},
+    {"king behind-left: nor does the piece beside when a red piece could jump it", "4:..R..... 5:...b.b.. 7:...r.r..", "(4, 5) -> (3, 6)"},
+    // A red king behind on the right: the same with the columns mirrored.
+    {"king behind-right: a king on row 2 steps back", "1:.....R.. 2:....B...", "(5, 2) -> (4, 1)"},
+    {"king behind-right: a king steps back safely", "2:......r. 3:.....R.. 4:....B...", "(5, 4) -> (4, 3)"},
+    {"king behind-right: a man at the edge escapes ahead", "4:..R...b. 5:.b......", "(2, 5) -> (1, 6)"},
+    {"king behind-right: a man steps onto the landing cell", "3:.b...R.. 4:....b...", "(5, 4) -> (4, 5)"},
+    {"king behind-right: a man steps ahead on the other side", "3:.b...R.. 4:....b... 6:..r.....", "(5, 4) -> (6, 5)"},
+    {"king behind-right: a king two rows down steps back to cover", "3:.....R.. 4:....b... 6:..r.B.r.", "(5, 6) -> (4, 5)"},
+    {"king behind-right: the piece beside covers for a missing king", "2:b....... 3:.....R.. 4:..b.b... 6:..r.B.r.", "(3, 4) -> (4, 5)", 0.0, {}, 3},
+};
+
+TEST(ComputerRescue, EachRuleMakesItsMoveInItsTurn)
+{
+    for (const MoveCase &c : kRescue)
+        expectMove(c);
+}
+
+// Neither a capture nor a threatened piece: the step each position leaves to a later phase.
+// A king on (5, 4) trying the step back to (4, 3): the safe step judges it by the backward
+// safety test; the last safe step (reached when the cover test holds the king beside
+// Black's man on (6, 3)) by the mirrored forward test.
+const MoveCase kPhases[] = {
+    {"crowning step before a safe step elsewhere", "6:......b. 7:...b....", "(4, 7) -> (3, 8)"},
+    {"cover test: a step that leaves a neighbour open is refused", "3:...b.... 4:....b... 5:.....r.. 6:......r.", "(5, 4) -> (4, 5)"},
+    {"cover test: a red man beyond a neighbour behind can't jump it", "3:.r...... 4:..b..... 5:...b....", "(4, 5) -> (3, 6)", 0.0, {4, 5}},
+    {"cover test: a red king beyond a neighbour behind can", "3:.R...... 4:..b..... 5:...b....", "(3, 4) -> (2, 5)", 0.0, {4, 5}},
+    {"edge step from column 2 when the step ahead is unsafe", "3:.b...... 5:...r....", "(2, 3) -> (1, 4)", 0.3},
+    {"a king on column 2 steps back to the edge", "5:.B.R.... 6:b....... 8:..r.....", "(2, 5) -> (1, 4)"},
+    {"edge step from column 7", "4:......b. 6:....r...", "(7, 4) -> (8, 5)"},
+    {"a king on column 7 steps back to the edge", "4:....R.B. 5:.......b 7:.....r..", "(7, 4) -> (8, 3)"},
+    {"a king on row 7 steps onto row 8", "7:.r.B.r..", "(4, 7) -> (5, 8)", 0.9},
+    {"a king on row 2 steps onto row 1", "2:..B..... 4:r...r...", "(3, 2) -> (4, 1)", 0.9},
+    {"any step when every step is unsafe", "3:...b.... 5:.r...r..", "(4, 3) -> (5, 4)", 0.3},
+    // A king on (5, 4) trying the step back to (4, 3): the safe step judges it by the
+    // backward safety test; the last safe step (reached when the cover test holds the king
+    // beside Black's man on (6, 3)) by the mirrored forward test.
+    {"safe step: a red man on (3, 2) does not count", "2:..r..... 4:....B...", "(5, 4) -> (4, 3)", kBackFirst},
+    {"safe step: a red man on (3, 4) beside it does", "4:..r.B...", "(5, 4) -> (6, 3)", kBackFirst},
+    {"safe step: a red king on (3, 2) does", "2:..R..... 4:....B...", "(5, 4) -> (6, 3)", kBackFirst},
+    {"safe step: so does a red king on (5, 2) behind it", "2:....R... 4:....B...", "(5, 4) -> (4, 5)", kBackFirst},
+    {"last safe step: a red man on (3, 2) counts", "2:..r...R. 3:.....b.. 4:....B... 5:.......r", "(5, 4) -> (4, 5)", kBackFirst},
+    {"last safe step: a red man on (3, 4) beside it does not", "2:......R. 3:.....b.. 4:..r.B... 5:.......r", "(5, 4) -> (4, 3)", kBackFirst},
+};
+
+TEST(ComputerPhases, EachPhaseMovesWhenTheEarlierOnesFindNothing)
+{
+    for (const MoveCase &c : kPhases)
+        expectMove(c);
+}
+
+// Black(4) and Black(8) can both move in the phase named, and every number is 0: the start
+// piece is 4, or 8 where the first move of a game starts among the pieces 8..11.
+TEST(ComputerPhases, TheFirstMoveStartsAmongPiecesEightToElevenOnlyInTheSafeSteps)
+{
+    const struct {
+        const char *phase;
+        const char *picture;
+        Cell piece4, piece8;
+        const char *firstPath;
+        const char *laterPath;
+        int pauses;
+    } cases[] = {
+        {"safe step that keeps neighbours covered", "3:...b.... 5:.....b..", {4, 3}, {6, 5}, "(6, 5) -> (5, 6)", "(4, 3) -> (3, 4)", 1},
+        {"last safe step", "2:..R..... 3:...b.... 4:....b... 5:.....r.. 6:......r.", {4, 3}, {5, 4}, "(5, 4) -> (4, 5)", "(4, 3) -> (3, 4)", 1},
+        {"captures", "3:...b.... 4:b...r... 5:.r......", {1, 4}, {4, 3}, "(1, 4) -> (3, 6)", "(1, 4) -> (3, 6)", 2},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.phase);
+        for (const std::int16_t aiMoves : {std::int16_t{0}, std::int16_t{1}}) {
+            MoveCase move{c.phase, c.picture, aiMoves == 0 ? c.firstPath : c.laterPath};
+            move.aiMoves = aiMoves;
+            move.first = c.piece4;
+            move.eighth = c.piece8;
+            move.pauses = c.pauses;
+            expectMove(move);
+        }
+    }
+}
+
+// Hand-counted draws, every number being `every`.
+TEST(ComputerDraws, EachPhaseDrawsItsStartsInOrder)
+{
+    const MoveCase cases[] = {
+        // Captures, each pass: the start piece, a start direction for each of the twelve men
+        // and one CanJumpAgain for each direction in range (eighteen): 31, twice. Rescue: 13.
+        // Crowning step: 13. Then the safe step's start piece, 9 in the first move (drawn
+        // from 8..11), and Black(9)'s start direction 2.
+        {"the opening, first move", kOpening.data(), "(4, 3) -> (5, 4)", 0.375, {}, -1, {}, 1, 90, -1, 0},
+        // Captures, each pass: start piece, start direction, CanJumpAgain in all four
+        // directions. Rescue: start piece, start direction. Crowning step: the start piece
+        // only, a king being no candidate. Safe step: start piece, start direction 3.
+        {"a lone king", "4:....B...", "(5, 4) -> (4, 3)", direction(3), {}, -1, {}, 1, 17},
+        // Red kings beside the man make its steps unsafe. Captures: 4 a pass. Rescue 2,
+        // crowning step 2, safe step 2, edge step 3 (start piece, then the start of each
+        // two-way loop, men included), last safe step 2, any step 2: its start direction 2.
+        {"a lone man with every step unsafe", "3:.R.b.R..", "(4, 3) -> (5, 4)", direction(2), {}, -1, {}, 1, 21},
+        // The man on (4, 5) is threatened from (3, 6) and from (5, 6); the man on (4, 3)
+        // could cover either landing cell. The threatened man's start direction, 2, decides.
+        // Captures: 7 a pass; rescue: the start piece and two start directions.
+        {"two threats", "3:...b.... 5:...b.... 6:..r.r... 7:.r...r..", "(4, 3) -> (3, 4)", direction(2), {}, -1, {}, 1, 17},
+    };
+    for (const MoveCase &c : cases)
+        expectMove(c);
+    ScriptedRandom random({0.0, 0.9999999999, std::nextafter(1.0, 0.0)});
+    EXPECT_EQ(std::vector({drawInt(random, 6, 4), drawInt(random, 6, 4), drawInt(random, 4, 8)}), std::vector({4, 9, 11}));
+}
+
+// The man on (2, 5) is hemmed in and can capture nothing; the man on (5, 8) can't move, but
+// the finishing step crowns it. The ten parked pieces map to row 1 and stay men.
+TEST(ComputerNoMove, AnnouncesRedsVictoryOnceAndStillFinishes)
+{
+    MoveCase c{"no move", "5:.b...... 6:r.r..... 7:...r.... 8:....b...", "", 0.5};
+    c.aiMoves = 7;
+    const Outcome run = play(c);
+    EXPECT_EQ(run.outcome, Computer::Outcome::NoMove);
+    EXPECT_EQ(run.messages, std::vector<std::string>{"Black can't move. Red is the victor!"});
+    EXPECT_EQ(run.after.intAIMoves, 8);
+    EXPECT_EQ(std::count(run.after.blnBlackKing.begin(), run.after.blnBlackKing.end(), true), 1);
+    EXPECT_EQ(boardPicture(run.after), "5:.b...... 6:r.r..... 7:...r.... 8:....B...");
+    EXPECT_EQ(positionProblems(run.after), std::vector<std::string>{});
+}
+
+} // namespace
+} // namespace jumpline::testing
