@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = jumpline::startApplication(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Jumpline"));
     QApplication::setWindowIcon(jumpline::applicationIcon()); // on every window
 
