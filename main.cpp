@@ -34,6 +34,10 @@ int main(int argc, char *argv[])
     }
 
     const std::unique_ptr<QApplication> app = jumpline::startApplication(argc, argv);
+    if (const auto problem = jumpline::screenProblem()) {
+        std::fprintf(stderr, "jumpline: %s\n", problem->c_str());
+        return 1;
+    }
     QApplication::setApplicationName(QStringLiteral("Jumpline"));
     QApplication::setWindowIcon(jumpline::applicationIcon()); // on every window
 

@@ -1,7 +1,9 @@
 #include "windows/Display.h"
 
 #include <QDir>
+#include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QScreen>
 
 #include <cstdio>
 #include <cstdlib>
@@ -85,6 +87,18 @@ std::unique_ptr<QApplication> startApplication(int &argc, char **argv)
         qtHandler(message.type, QMessageLogContext(nullptr, 0, nullptr, message.category), message.message);
     held.clear();
     return application;
+}
+
+std::optional<std::string> screenProblem()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return "no display: the display has no screen to show the game on.";
+    if (screen->depth() < 16)
+        return "the display's colour depth (" + std::to_string(screen->depth()) +
+               " bits) is not supported: Jumpline needs at least 16-bit colour. Set the display to "
+               "16-bit colour or more (DISPLAY=" + std::string(variable("DISPLAY")) + ").";
+    return std::nullopt;
 }
 
 } // namespace jumpline

@@ -1,6 +1,6 @@
 // Whether there is a screen to show the game on. Where Qt cannot start its platform (no X
 // server answers, or it refuses the connection) it aborts the program with a core dump;
-// here that becomes a plain message instead.
+// here that, and a screen the game cannot be drawn on, become a plain message instead.
 #pragma once
 
 #include <QApplication>
@@ -22,5 +22,8 @@ std::optional<std::string> displayProblem();
 // message and ends the program with status 1 instead of Qt's abort. What Qt says
 // meanwhile is held back and passed on once it has started.
 std::unique_ptr<QApplication> startApplication(int &argc, char **argv);
+
+// Once started: why the screen cannot show the game (too few colours); nothing when it can.
+std::optional<std::string> screenProblem();
 
 } // namespace jumpline
