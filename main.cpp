@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Jumpline"));
     QApplication::setWindowIcon(jumpline::applicationIcon()); // on every window
 
-    const jumpline::PictureLoad loaded = jumpline::loadPiecePictures(jumpline::pictureFolders());
+    const jumpline::PictureLoad loaded = jumpline::loadPiecePictures();
     if (!loaded.pictures) {
         std::fprintf(stderr, "jumpline: %s\n", qPrintable(loaded.error));
         if (canShowMessageBox())
