@@ -33,11 +33,15 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    QApplication app(argc, argv);
+    const std::unique_ptr<QApplication> app = jumpline::startApplication(argc, argv);
+    if (const auto problem = jumpline::screenProblem()) {
+        std::fprintf(stderr, "jumpline: %s\n", problem->c_str());
+        return 1;
+    }
     QApplication::setApplicationName(QStringLiteral("Jumpline"));
     QApplication::setWindowIcon(jumpline::applicationIcon()); // on every window
 
-    const jumpline::PictureLoad loaded = jumpline::loadPiecePictures(jumpline::pictureFolders());
+    const jumpline::PictureLoad loaded = jumpline::loadPiecePictures();
     if (!loaded.pictures) {
         std::fprintf(stderr, "jumpline: %s\n", qPrintable(loaded.error));
         if (canShowMessageBox())

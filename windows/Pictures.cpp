@@ -4,11 +4,18 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace jumpline {
 
@@ -34,113 +41,246 @@ QString pictureFileName(Picture picture)
     return {};
 }
 
-QStringList pictureFolders()
-{
-    QStringList folders{QDir::current().absoluteFilePath(QStringLiteral("Images"))};
-    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("Images"));
-    if (QDir::cleanPath(besideProgram) != QDir::cleanPath(folders.front()))
-        folders << besideProgram;
-    return folders;
-}
-
 namespace {
 
 constexpr qint64 MaxPictureBytes = 1 << 20; // a 50 x 50 piece picture takes under 10 KB
 
-std::uint32_t littleEndian(const QByteArray &bytes, int at, int size)
+// A folder to look in: its name as given to open(), and as messages show it.
+struct Folder {
+    QByteArray path;
+    QString shown;
+};
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// The working directory's Images/, named in full even past the system's path limit, where
+// Qt's own name for the working directory is empty; bytes that are not UTF-8 show as U+FFFD.
+QString workingImagesShown()
+{
+    char *directory = ::getcwd(nullptr, 0);
+    if (directory == nullptr)
+        return QStringLiteral("(the working directory, whose name cannot be read: %1)/Images").arg(systemError(errno));
+    QString shown = QString::fromUtf8(directory);
+    std::free(directory);
+    return shown + QLatin1String(shown.endsWith(u'/') ? "Images" : "/Images");
+}
+
+std::vector<Folder> searchPath()
+{
+    std::vector<Folder> folders{{QByteArrayLiteral("Images"), workingImagesShown()}};
+    const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).absoluteFilePath(QStringLiteral("Images"));
+    if (QDir::cleanPath(besideProgram) != QDir::cleanPath(folders.front().shown))
+        folders.push_back({QFile::encodeName(besideProgram), QDir::toNativeSeparators(besideProgram)});
+    return folders;
+}
+
+std::uint32_t littleEndian(const QByteArray &bytes, qsizetype at, int size)
 {
     std::uint32_t value = 0;
     for (int i = size - 1; i >= 0; --i)
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
+        value = value << 8 | (at + i < bytes.size() ? static_cast<std::uint8_t>(bytes[at + i]) : 0U);
     return value;
 }
 
-// Qt's reader fills in what is missing from a cut-off bitmap; the header says how long
-// the pixels of an uncompressed one are.
-bool truncated(const QByteArray &bytes)
+// Run-length encoded pixels end with the end-of-bitmap marker (0, 1); Qt's reader draws
+// whatever is missing before it as it pleases.
+bool reachesEndOfBitmap(const QByteArray &bytes, qsizetype at, bool fourBits)
 {
-    constexpr int headerSize = 54;
-    if (bytes.size() < headerSize)
+    while (at >= 0 && at + 1 < bytes.size()) {
+        const auto count = static_cast<std::uint8_t>(bytes[at]);
+        const auto code = static_cast<std::uint8_t>(bytes[at + 1]);
+        at += 2;
+        if (count != 0 || code == 0) // a run of one colour, or the end of a row
+            continue;
+        if (code == 1)
+            return true;
+        if (code == 2) { // a jump: two bytes of offset
+            at += 2;
+            continue;
+        }
+        const qsizetype literal = fourBits ? (code + 1) / 2 : code; // pixels one by one, to a whole word
+        at += literal + literal % 2;
+    }
+    return false;
+}
+
+// Qt's reader fills in what is missing from a bitmap that is cut short; the header says
+// where the pixels of an uncompressed one end.
+bool cutShort(const QByteArray &bytes)
+{
+    const bool os2 = littleEndian(bytes, 14, 4) == 12; // the old 12-byte header: 16-bit sizes
+    if (bytes.size() < (os2 ? 26 : 54))
         return true;
-    const std::uint32_t compression = littleEndian(bytes, 30, 4);
-    if (compression != 0 && compression != 3) // run-length encoded: no fixed length
-        return false;
     const std::uint64_t pixelsAt = littleEndian(bytes, 10, 4);
-    const std::uint64_t width = littleEndian(bytes, 18, 4);
-    const auto height = static_cast<std::int32_t>(littleEndian(bytes, 22, 4));
-    const std::uint64_t bitsPerPixel = littleEndian(bytes, 28, 2);
+    const std::uint32_t compression = os2 ? 0 : littleEndian(bytes, 30, 4);
+    if (compression == 1 || compression == 2) // RLE8, RLE4
+        return !reachesEndOfBitmap(bytes, static_cast<qsizetype>(pixelsAt), compression == 2);
+    const std::uint64_t width = littleEndian(bytes, 18, os2 ? 2 : 4);
+    const auto height = os2 ? static_cast<std::int16_t>(littleEndian(bytes, 20, 2))
+                            : static_cast<std::int32_t>(littleEndian(bytes, 22, 4));
+    const std::uint64_t bitsPerPixel = littleEndian(bytes, os2 ? 24 : 28, 2);
     const std::uint64_t rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
-    const std::uint64_t rows = static_cast<std::uint64_t>(height < 0 ? -static_cast<std::int64_t>(height) : height);
+    const auto rows = static_cast<std::uint64_t>(std::abs(static_cast<std::int64_t>(height)));
     return static_cast<std::uint64_t>(bytes.size()) < pixelsAt + rowBytes * rows;
 }
 
-// The picture, or a sentence saying what is wrong with the file.
-std::optional<QPixmap> readPicture(const QString &path, QString &problem)
+// Colour masks (BI_BITFIELDS) that are all zero leave every pixel black.
+bool noColourMasks(const QByteArray &bytes)
 {
+    const std::uint32_t compression = littleEndian(bytes, 30, 4);
+    return littleEndian(bytes, 14, 4) != 12 && (compression == 3 || compression == 6) &&
+           (littleEndian(bytes, 54, 4) | littleEndian(bytes, 58, 4) | littleEndian(bytes, 62, 4)) == 0;
+}
+
+bool fullyTransparent(const QImage &image)
+{
+    if (!image.hasAlphaChannel())
+        return false;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0)
+                return false;
+    return true;
+}
+
+const char *kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return "a folder";
+    if (S_ISFIFO(mode))
+        return "a FIFO (named pipe)";
+    if (S_ISSOCK(mode))
+        return "a socket";
+    return "a device";
+}
+
+enum class Lookup { Missing, Read, Fault };
+
+// The file's bytes, or a sentence saying why there are none. A name that leads to nothing
+// is Missing, so that the next folder is looked in; anything else found there is the
+// picture, faulty or not. Opening does not wait on a FIFO.
+Lookup readFile(const Folder &folder, const QString &name, QByteArray &bytes, QString &problem)
+{
+    const QByteArray path = folder.path + '/' + QFile::encodeName(name);
+    const QString shown = QStringLiteral("\"%1/%2\"").arg(folder.shown, name);
+    struct stat status {};
+    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        const bool lstatFound = ::lstat(path.constData(), &status) == 0;
+        const int lstatError = errno;
+        if ((error == ENOENT || error == ENOTDIR) && !lstatFound)
+            return Lookup::Missing;
+        if (error == ENOENT)
+            problem = QStringLiteral("%1 is a symbolic link to nothing.").arg(shown);
+        else if (error == ELOOP)
+            problem = QStringLiteral("%1 cannot be read: its symbolic links go round in a loop.").arg(shown);
+        else if (error == EACCES && !lstatFound && lstatError == EACCES)
+            problem = QStringLiteral("the folder \"%1\" cannot be read (%2), so %3 cannot be looked at.")
+                          .arg(folder.shown, systemError(error), shown);
+        else if (error == EACCES)
+            problem = QStringLiteral("%1 cannot be read: %2.").arg(shown, systemError(error));
+        else
+            problem = QStringLiteral("%1 cannot be opened: %2.").arg(shown, systemError(error));
+        return Lookup::Fault;
+    }
+    if (::fstat(fd, &status) != 0)
+        problem = QStringLiteral("%1 cannot be read: %2.").arg(shown, systemError(errno));
+    else if (!S_ISREG(status.st_mode))
+        problem = QStringLiteral("%1 is not a regular file but %2.").arg(shown, QLatin1String(kindOf(status.st_mode)));
+    if (!problem.isEmpty()) {
+        ::close(fd);
+        return Lookup::Fault;
+    }
+    bytes.resize(MaxPictureBytes + 1);
+    qsizetype size = 0;
+    while (size < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + size, static_cast<std::size_t>(bytes.size() - size));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            problem = QStringLiteral("%1 cannot be read: %2.").arg(shown, systemError(errno));
+            ::close(fd);
+            return Lookup::Fault;
+        }
+        if (got == 0)
+            break;
+        size += got;
+    }
+    ::close(fd);
+    bytes.truncate(size);
+    return Lookup::Read;
+}
+
+// The picture, or a sentence saying what is wrong with the file.
+std::optional<QPixmap> decodePicture(QByteArray &bytes, const QString &shown, QString &problem)
+{
+    if (bytes.size() > MaxPictureBytes) {
+        problem = QStringLiteral("%1 is too large for a 50 x 50 piece picture.").arg(shown);
+        return std::nullopt;
+    }
     // Only Qt's built-in BMP reader looks at the file: deciding the format from the content
     // would first load every image-format plugin (GIF, ICO, JPEG ...) to ask each of them,
     // a few milliseconds of the program's start.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        problem = QStringLiteral("\"%1\" could not be opened: %2.").arg(QDir::toNativeSeparators(path), file.errorString());
-        return std::nullopt;
-    }
-    QByteArray bytes = file.read(MaxPictureBytes + 1);
-    if (bytes.size() > MaxPictureBytes) {
-        problem = QStringLiteral("\"%1\" is too large for a 50 x 50 piece picture.").arg(QDir::toNativeSeparators(path));
-        return std::nullopt;
-    }
     QBuffer buffer(&bytes);
     QImageReader reader(&buffer, "bmp");
     reader.setAutoDetectImageFormat(false);
     if (!reader.canRead()) {
-        problem = QStringLiteral("\"%1\" is not a bitmap (BMP) file.").arg(QDir::toNativeSeparators(path));
+        problem = QStringLiteral("%1 is not a bitmap (BMP) file.").arg(shown);
+        return std::nullopt;
+    }
+    if (cutShort(bytes)) {
+        problem = QStringLiteral("%1 is cut short: its pixels end before the bitmap does.").arg(shown);
+        return std::nullopt;
+    }
+    if (noColourMasks(bytes)) {
+        problem = QStringLiteral("%1 has no visible colour: its colour masks are all zero.").arg(shown);
         return std::nullopt;
     }
     const QImage image = reader.read();
-    if (image.isNull() || truncated(bytes)) {
-        problem = QStringLiteral("\"%1\" could not be read: %2.")
-                      .arg(QDir::toNativeSeparators(path),
-                           image.isNull() ? reader.errorString() : QStringLiteral("the file is cut short"));
+    if (image.isNull()) {
+        problem = QStringLiteral("%1 could not be read: %2.").arg(shown, reader.errorString());
         return std::nullopt;
     }
     if (image.width() != PictureSizePx || image.height() != PictureSizePx) {
-        problem = QStringLiteral("\"%1\" is %2 x %3 pixels; a piece picture must be %4 x %4.")
-                      .arg(QDir::toNativeSeparators(path))
+        problem = QStringLiteral("%1 is %2 x %3 pixels; a piece picture must be %4 x %4.")
+                      .arg(shown)
                       .arg(image.width())
                       .arg(image.height())
                       .arg(PictureSizePx);
         return std::nullopt;
     }
+    if (fullyTransparent(image)) {
+        problem = QStringLiteral("%1 has no visible colour: every pixel is fully transparent.").arg(shown);
+        return std::nullopt;
+    }
     return QPixmap::fromImage(image);
 }
 
-} // namespace
-
-PictureLoad loadPiecePictures(const QStringList &folders)
+PictureLoad load(const std::vector<Folder> &folders)
 {
     PiecePictures pictures;
     for (const Picture picture : {Picture::Red, Picture::Black, Picture::RedKing, Picture::BlackKing}) {
         const QString name = pictureFileName(picture);
-        QString found;
-        for (const QString &folder : folders) {
-            const QString path = QDir(folder).filePath(name);
-            if (QFileInfo(path).isFile()) {
-                found = path;
-                break;
-            }
-        }
-
         QString problem;
         std::optional<QPixmap> pixmap;
-        if (found.isEmpty())
-            problem = QStringLiteral("it was not found.");
-        else
-            pixmap = readPicture(found, problem);
+        for (const Folder &folder : folders) {
+            QByteArray bytes;
+            const Lookup lookup = readFile(folder, name, bytes, problem);
+            if (lookup == Lookup::Read)
+                pixmap = decodePicture(bytes, QStringLiteral("\"%1/%2\"").arg(folder.shown, name), problem);
+            if (lookup != Lookup::Missing)
+                break;
+        }
         if (!pixmap) {
+            if (problem.isEmpty())
+                problem = QStringLiteral("it was not found.");
             QString error = QStringLiteral("Cannot load the piece picture \"%1\": %2\nLooked for it in:").arg(name, problem);
-            for (const QString &folder : folders)
-                error += QStringLiteral("\n  ") + QDir::toNativeSeparators(folder);
+            for (const Folder &folder : folders)
+                error += QStringLiteral("\n  ") + folder.shown;
             return {std::nullopt, error};
         }
 
@@ -152,6 +292,29 @@ PictureLoad loadPiecePictures(const QStringList &folders)
         }
     }
     return {pictures, {}};
+}
+
+} // namespace
+
+QStringList pictureFolders()
+{
+    QStringList shown;
+    for (const Folder &folder : searchPath())
+        shown << folder.shown;
+    return shown;
+}
+
+PictureLoad loadPiecePictures()
+{
+    return load(searchPath());
+}
+
+PictureLoad loadPiecePictures(const QStringList &folders)
+{
+    std::vector<Folder> given;
+    for (const QString &folder : folders)
+        given.push_back({QFile::encodeName(folder), QDir::toNativeSeparators(folder)});
+    return load(given);
 }
 
 } // namespace jumpline

@@ -26,15 +26,21 @@ struct PiecePictures {
 // "Red.bmp", "RedKing.bmp", "Black.bmp", "BlackKing.bmp".
 QString pictureFileName(Picture picture);
 
-// The places looked in, in order: Images/ under the working directory, then beside the program.
+// The places looked in, in order, as messages name them: Images/ under the working
+// directory, then beside the program.
 QStringList pictureFolders();
 
 struct PictureLoad {
     std::optional<PiecePictures> pictures; // all four, or none
-    QString error;                         // why not: names the file and where it was looked for
+    QString error;                         // why not: names the file, the reason and the folders searched
 };
 
-// Each file is taken from the first folder that holds it; it must be a 50 x 50 px bitmap.
+// Each file is taken from the first folder where its name leads to anything; it must be a
+// 50 x 50 px bitmap that decodes completely and shows some colour. The working directory's
+// Images/ is opened by its relative name, so that a working directory whose name is not
+// UTF-8, or is longer than the system's path limit, still works.
+PictureLoad loadPiecePictures();
+// The same from the given folders, named in messages as given.
 PictureLoad loadPiecePictures(const QStringList &folders);
 
 } // namespace jumpline
