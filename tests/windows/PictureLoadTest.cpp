@@ -23,15 +23,20 @@ static QByteArray bitmap(quint16 bits, quint32 compression, const QByteArray &ta
     return bytes + table + pixels;
 }
 // Run-length encoded: each row a run of 50 pixels of colour 0 and its end; then the end of the bitmap.
-static const QByteArray row("\x32\x00\x00\x00", 4), good = bitmap(8, 1, QByteArray(4, 0x40), row.repeated(50) + QByteArray("\0\1", 2));
-static int put(const QByteArray &bytes, const char *name = "Images/Red.bmp") { return std::ofstream(name).write(bytes.data(), bytes.size()) ? 0 : -1; }
+static const QByteArray row("\x32\x00\x00\x00", 4);
+static const QByteArray good = bitmap(8, 1, QByteArray(4, 0x40), row.repeated(50) + QByteArray("\0\1", 2));
+static int put(const QByteArray &bytes, const char *name = "Images/Red.bmp")
+{
+    return std::ofstream(name).write(bytes.data(), bytes.size()) ? 0 : -1;
+}
 
 // Images lies in `depth` nested folders named `dir`; `reason`: part of the message, nullptr where the pictures load.
 struct Case { const char *dir; int depth; int (*spoil)(); const char *reason; };
 
 TEST(PictureLoad, RefusesABrokenPictureWithItsTrueReasonAndNamesTheFolder)
 {
-    ASSERT_TRUE(geteuid() != 0 || seteuid(65534) == 0); // root may read anything; nobody obeys the permissions
+    const uid_t user = geteuid();
+    ASSERT_TRUE(user != 0 || seteuid(65534) == 0); // root may read anything; nobody obeys the permissions
     const Case cases[] = {
         {"a FIFO, in a folder named in Latin-1 \xe9", 1, [] { return unlink("Images/Red.bmp") | mkfifo("Images/Red.bmp", 0600); }, "not a regular file"},
         {"a folder", 1, [] { return unlink("Images/Red.bmp") | mkdir("Images/Red.bmp", 0700); }, "not a regular file"},
@@ -52,7 +57,9 @@ TEST(PictureLoad, RefusesABrokenPictureWithItsTrueReasonAndNamesTheFolder)
         ASSERT_TRUE(mkdir("Images", 0700) == 0 && put(good) == 0 && c.spoil() == 0) << c.dir;
         const jumpline::PictureLoad loaded = jumpline::loadPiecePictures();
         const QString file = QString::fromUtf8(root) + ("/" + QString::fromUtf8(c.dir)).repeated(c.depth) + "/Images/Red.bmp\"";
-        EXPECT_TRUE(c.reason ? loaded.error.contains(c.reason) && loaded.error.contains(file) : loaded.pictures.has_value()) << loaded.error.toStdString(); 
+        EXPECT_TRUE(c.reason ? loaded.error.contains(c.reason) && loaded.error.contains(file) : loaded.pictures.has_value())
+            << loaded.error.toStdString();
     }
+    EXPECT_EQ(seteuid(user), 0);
     EXPECT_EQ(std::system((std::string("chmod -R u+rwx ") + root + " && rm -rf " + root).c_str()), 0);
 }

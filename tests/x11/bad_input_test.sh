@@ -39,7 +39,7 @@ layout() {
 start() { x11_start_program "$here" env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$@" "$beside/jumpline" 2>"$work/stderr"; }
 # finish: wait up to 10 s for the program to end, then kill it; sets `status`.
 finish() {
-    for _ in $(seq 500); do x11_program_running && sleep 0.02; done
+    for _ in $(seq 500); do kill -0 "$X11_PROGRAM_PID" 2>/dev/null && sleep 0.02; done
     kill -KILL "$X11_PROGRAM_PID" 2>/dev/null
     wait "$X11_PROGRAM_PID"
     status=$?
@@ -47,11 +47,11 @@ finish() {
 # answer: click Exit on the start-up window (359 x 294 px), or press Return on a message box;
 # then finish. `status` tells what was shown too: 0.splash, 1.box, 1. (nothing) ...
 answer() {
-    local id shown=''
-    if id=$(x11_wait_window Jumpline 2>/dev/null) && x11_geometry "$id"; then
-        [ "$X11_WIN_W.$X11_WIN_H" = 359.294 ] && shown=splash || shown=box
-        [ $shown = splash ] && x11_click $((X11_WIN_X + 238)) $((X11_WIN_Y + 175))
-        [ $shown = box ] && xdotool windowfocus --sync "$id" key Return
+    local shown=''
+    if x11_wait_window Jumpline >/dev/null 2>&1; then
+        [ "$X11_W.$X11_H" = 359.294 ] && shown=splash || shown=box
+        [ $shown = splash ] && xdotool mousemove $((X11_X + 238)) $((X11_Y + 175)) click 1
+        [ $shown = box ] && xdotool windowfocus --sync "$X11_ID" key Return
     fi
     finish
     status=$status.$shown
@@ -94,7 +94,7 @@ serve() {
 }
 [ "$group" = x11 ] && for i in $(seq 50); do
     layout "" && serve 640x480x24 && DISPLAY=:$spare start
-    until grep -q socket: <(ls -l "/proc/$X11_PROGRAM_PID/fd" 2>/dev/null) || ! x11_program_running; do sleep 0.005; done
+    until grep -q socket: <(ls -l "/proc/$X11_PROGRAM_PID/fd" 2>/dev/null) || ! kill -0 "$X11_PROGRAM_PID" 2>/dev/null; do sleep 0.005; done
     DISPLAY=:$spare answer && verdict "start $i on a fresh server" 0.splash
     kill -KILL $xvfb && wait $xvfb 2>/dev/null
     DISPLAY=:$spare start && finish && verdict "start $i on its server killed" 1 "no X server answers at DISPLAY=:$spare"

@@ -55,14 +55,15 @@ x11_start_program() {
 }
 
 # x11_wait_window NAME [WIDTH HEIGHT]: print the id of the visible window titled NAME (of
-# that size, when given) once it is mapped; sets X11_ID to it and X11_X, X11_Y to its place.
+# that size, when given) once it is mapped; sets X11_ID to it, X11_X, X11_Y to its place and
+# X11_W, X11_H to its size.
 x11_wait_window() {
     local id deadline=$((SECONDS + X11_TIMEOUT))
     while [ "$SECONDS" -le "$deadline" ]; do
         for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
             eval "$(xdotool getwindowgeometry --shell "$id" | sed 's/^/local /')"
             if [ -z "${2:-}" ] || [ "$WIDTH x $HEIGHT" = "$2 x $3" ]; then
-                X11_ID=$id X11_X=$X X11_Y=$Y
+                X11_ID=$id X11_X=$X X11_Y=$Y X11_W=$WIDTH X11_H=$HEIGHT
                 echo "$id"
                 return 0
             fi
