@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::vector<std::string> problems = jumpline::fuzz::playBytes(data, size);
+    const std::vector<std::string> problems = jumpline::fuzz::playBytes(data, size).problems;
     for (const std::string &problem : problems)
         std::fprintf(stderr, "broken: %s\n", problem.c_str());
     if (!problems.empty())

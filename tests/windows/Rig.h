@@ -9,30 +9,21 @@
 #include "windows/frmSplash.h"
 #include "windows/frmTest.h"
 
+#include <QDir>
 #include <QLabel>
 #include <QTest>
 #include <QWindow>
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace jumpline::testing {
 
 inline QPoint centreOf(Cell c) { return {cellLeftPx(c.col) + CellSizePx / 2, cellTopPx(c.row) + CellSizePx / 2}; }
+inline QWidget *child(const QWidget *window, const std::string &name) { return window->findChild<QWidget *>(QString::fromStdString(name)); }
+inline std::string text(const QWidget *window, const char *name) { return qobject_cast<QLabel *>(child(window, name))->text().toStdString(); }
 
-inline QWidget *child(const QWidget *window, const char *name)
-{
-    QWidget *found = window->findChild<QWidget *>(QLatin1String(name));
-    if (found == nullptr)
-        throw std::invalid_argument(std::string("no control named ") + name);
-    return found;
-}
-
-inline QString text(const QWidget *window, const char *name) { return qobject_cast<QLabel *>(child(window, name))->text(); }
-
-// The window as it shows on the screen, outside its rounded outline in magenta, the same
-// pixel for pixel as tests/windows/looks/NAME.png. JUMPLINE_UPDATE_LOOKS=1 draws the
+// The window as it shows on the screen (outside its rounded outline in magenta) is the same,
+// pixel for pixel, as tests/windows/looks/NAME.png. JUMPLINE_UPDATE_LOOKS=1 draws the
 // pictures anew; a different look is saved as NAME.png in the working directory.
 void expectLooks(QWidget *window, const char *name);
 
@@ -47,26 +38,23 @@ protected:
         EXPECT_TRUE(QTest::qWaitForWindowExposed(main.get()));
         return *main;
     }
-
-    // A press, moves and a release, each at the window's point under the hand.
+    // A press, moves and a release, each at the window's point under the hand as it moves.
     void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
     {
         QWindow *handle = main->windowHandle();
         const QPoint start = handle->mapToGlobal(from), end = handle->mapToGlobal(to);
-        const auto at = [&](int k) { return handle->mapFromGlobal(start + (end - start) * k / 4); };
-        QTest::mousePress(handle, button, {}, at(0));
+        QTest::mousePress(handle, button, {}, from);
         for (int k = 1; k <= 4; ++k)
-            QTest::mouseMove(handle, at(k));
-        QTest::mouseRelease(handle, button, {}, at(4));
+            QTest::mouseMove(handle, handle->mapFromGlobal(start + (end - start) * k / 4));
+        QTest::mouseRelease(handle, button, {}, handle->mapFromGlobal(end));
     }
     void dragPiece(Cell from, Cell to) { drag(centreOf(from), centreOf(to)); }
-    void click(QWidget *window, QPoint at) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at); }
-    void keys(QWidget *widget, std::initializer_list<QKeyCombination> pressed)
+    static void click(QWidget *window, QPoint at) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at); }
+    static void keys(QWidget *widget, std::initializer_list<QKeyCombination> pressed)
     {
         for (const QKeyCombination key : pressed)
             QTest::keyClick(widget, key.key(), key.keyboardModifiers());
     }
-
     // The password dialog, opened by a double-click on the hot spot (17 x 17 px at (592, 328)).
     frmPassword &openPassword()
     {
@@ -77,7 +65,13 @@ protected:
     Settings settings;
     ScriptedRandom random;
     FakeScreen screen;
-    PiecePictures pictures = loadPiecePictures({QStringLiteral(JUMPLINE_SOURCE_DIR "/Images")}).pictures.value();
+    PiecePictures pictures = [] { // as the program finds them, in Images/ under the working directory
+        const QString here = QDir::currentPath();
+        QDir::setCurrent(QStringLiteral(JUMPLINE_SOURCE_DIR));
+        const PictureLoad loaded = loadPiecePictures();
+        QDir::setCurrent(here);
+        return loaded.pictures.value();
+    }();
     std::unique_ptr<frmMain> main;
 };
 

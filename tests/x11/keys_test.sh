@@ -15,9 +15,9 @@ x11_start
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || x11_skip "python3-pyatspi is missing (run scripts/setup.sh)"
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 x11_start_program "$PWD" "$1"
 x11_wait_window Jumpline 359 294 >/dev/null || x11_fail "no start-up window"
-xdotool windowfocus "$X11_ID" key Down Return
+xdotool windowfocus --sync "$X11_ID" key Down Return
 x11_wait_window Jumpline 618 518 >/dev/null || x11_fail "Enter opened no main window"
-xdotool windowfocus "$X11_ID" key Down Right space Up space
+xdotool windowfocus --sync "$X11_ID" key Down Right space Up space
 tree() { /usr/bin/python3 "$(dirname "$0")/atspi_tree.py"; }
 for _ in $(seq 50); do
     tree >"$X11_TMP/tree" && grep -q 'Black moved' "$X11_TMP/tree" && break

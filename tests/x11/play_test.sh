@@ -27,14 +27,14 @@ opening=$'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\n
 board "$opening"
 
 xdotool mousemove $(at 600 336) click --repeat 2 --delay 80 1
-x11_wait_window Password >/dev/null || x11_fail "the hot spot opened no password dialog"
+dialog=$(x11_wait_window Password) || x11_fail "the hot spot opened no password dialog"
 x11_drag $(cell 5 6) $(at 290 240) # the dialog covers cell (6, 5) there: Red(10) stays
-xdotool mousemove $(at 310 254) click 1 type krov
+xdotool windowfocus --sync "$dialog" type krov
 xdotool key Return
 test=$(x11_wait_window "Test Window") || x11_fail "the code opened no test window"
-xdotool windowfocus "$test" key space
+xdotool windowfocus --sync "$test" key space
 x11_drag $(cell 2 3) $(cell 2 5)
-xdotool windowfocus "$test" key space
+xdotool windowfocus --sync "$test" key space
 x11_drag $(cell 1 6) $(cell 3 4)
 board $'.b.b.b.b\nb.b.b.b.\n.....b.b\n........\n.b......\n..r.r.r.\n.r.r.r.r\nr.r.r.r.'
 
@@ -48,7 +48,7 @@ done
 xdotool "${burst[@]}"
 "$grabcheck" || x11_fail "a grab outlived the burst"
 for _ in $(seq 50); do # Ctrl+Q is Exit, refused while the computer moves
-    xdotool windowfocus "$main" key ctrl+q sleep 0.1
+    xdotool windowfocus --sync "$main" key ctrl+q sleep 0.1
     kill -0 "$X11_PROGRAM_PID" 2>/dev/null || break
 done
 kill -0 "$X11_PROGRAM_PID" 2>/dev/null && x11_fail "Ctrl+Q did not end the program"
