@@ -2,15 +2,15 @@
 // actions a user can make on the windows, checked after each one, in every pause of the
 // computer and at every message:
 //  - the position is whole (support/Support.h), intBoard in step with the pieces unless test
-//    mode has placed them freely since the last new game; a colour's pieces never come back
-//    within a game; a new game opens as it should;
+//    mode has placed them freely since the last new game; a new game opens as it should;
 //  - outside test mode only the side on move may be dragged (Black never against the
 //    computer); "Delete" shows exactly in test mode; the Multi Jump caption is red exactly
-//    while the button is pressed; nobody can act in a decided game or the computer's turn;
+//    while the button is pressed; nobody can act in a decided game or the computer's turn,
+//    and a side with no move has been told that it lost;
 //  - every drop makes the move that the rules below allow, or changes nothing; every move of
 //    the computer is legal: a capture whenever it has one, preferring one that can go on,
 //    continued while it can, a man crowned only at the end; otherwise a step;
-//  - a victor message fits the position; a click in the computer's pause changes nothing.
+//  - a victor message fits the position.
 // The rules are worked out again here from intBoard, apart from the code under test.
 #pragma once
 
@@ -48,8 +48,7 @@ struct Played {
 // Plays what `data` describes: byte 0 chooses the opponent, the first player and the twips
 // per pixel, bytes 1-4 seed the computer, then each action takes an opcode byte and what it
 // needs (mostly a legal move of the side on move, else any drop, Multi Jump, Reset, Exit, the
-// test-mode switch), and each pause of the computer one byte that says whether clicks arrive
-// in it. Reading past the end gives zeros, so every input is valid; Exit ends the run.
+// test-mode switch). Reading past the end gives zeros, so every input is valid; Exit ends it.
 Played playBytes(const std::uint8_t *data, std::size_t size);
 
 // Runs first .. first + count - 1 of 4,000 seeded random bytes each, every third against the

@@ -7,8 +7,8 @@
 #                                  alongside on the other core
 #
 # JUMPLINE_FUZZ_BUILD names another build directory; JUMPLINE_SOAK_RUNS changes the number
-# of soak runs (2000, some 7,000 games). A failing input is kept under <build>/artifacts; replay it with
-#   <build>/fuzz/fuzz_driver <file>
+# of soak runs (2000, some 7,000 games). A failing input is kept under <build>/artifacts;
+# replay it with <build>/fuzz/action_fuzzer <file>.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -18,7 +18,7 @@ runs=${JUMPLINE_SOAK_RUNS:-2000}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DJUMPLINE_FUZZ=ON -DJUMPLINE_WINDOWS=OFF -DJUMPLINE_TESTS=ON -DJUMPLINE_WERROR=ON >/dev/null
-cmake --build "$build" --parallel 2 --target fuzz_driver action_fuzzer
+cmake --build "$build" --parallel 2 --target core_tests action_fuzzer
 
 # The soak allocates a great deal: hold fewer freed blocks back and do not fill new ones.
 export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16:max_malloc_fill_size=0}
@@ -30,7 +30,7 @@ artifacts="$build/artifacts"
 mkdir -p "$corpus" "$artifacts"
 
 echo "== soak of $runs runs, alongside the fuzzer"
-"$programs/fuzz_driver" soak "$runs" >"$build/soak.log" 2>&1 &
+JUMPLINE_SOAK_RUNS=$runs "$build/tests/core_tests" --gtest_filter='Soak.*' >"$build/soak.log" 2>&1 &
 soak=$!
 trap 'kill "$soak" 2>/dev/null || true' EXIT # an interrupted run leaves no soak behind
 

@@ -296,25 +296,9 @@ PictureLoad load(const std::vector<Folder> &folders)
 
 } // namespace
 
-QStringList pictureFolders()
-{
-    QStringList shown;
-    for (const Folder &folder : searchPath())
-        shown << folder.shown;
-    return shown;
-}
-
 PictureLoad loadPiecePictures()
 {
     return load(searchPath());
-}
-
-PictureLoad loadPiecePictures(const QStringList &folders)
-{
-    std::vector<Folder> given;
-    for (const QString &folder : folders)
-        given.push_back({QFile::encodeName(folder), QDir::toNativeSeparators(folder)});
-    return load(given);
 }
 
 } // namespace jumpline

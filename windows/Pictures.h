@@ -6,7 +6,6 @@
 
 #include <QPixmap>
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -26,10 +25,6 @@ struct PiecePictures {
 // "Red.bmp", "RedKing.bmp", "Black.bmp", "BlackKing.bmp".
 QString pictureFileName(Picture picture);
 
-// The places looked in, in order, as messages name them: Images/ under the working
-// directory, then beside the program.
-QStringList pictureFolders();
-
 struct PictureLoad {
     std::optional<PiecePictures> pictures; // all four, or none
     QString error;                         // why not: names the file, the reason and the folders searched
@@ -40,7 +35,5 @@ struct PictureLoad {
 // Images/ is opened by its relative name, so that a working directory whose name is not
 // UTF-8, or is longer than the system's path limit, still works.
 PictureLoad loadPiecePictures();
-// The same from the given folders, named in messages as given.
-PictureLoad loadPiecePictures(const QStringList &folders);
 
 } // namespace jumpline

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace jumpline::testing {
 namespace {
@@ -36,75 +37,64 @@ struct MoveCase {
 
 std::string cellText(Cell c) { return "(" + std::to_string(c.col) + ", " + std::to_string(c.row) + ")"; }
 
-// Black(index) takes the place of the black piece on `cell`, and that piece takes its place.
-void number(Board &board, std::size_t index, Cell cell)
+// The case's position, numbered and flagged as it says.
+Board prepared(const MoveCase &c)
 {
-    const auto other = static_cast<std::size_t>(pieceAt(board, cell)->index);
-    std::swap(board.Black[index], board.Black[other]);
-    std::swap(board.blnBlackKing[index], board.blnBlackKing[other]);
+    Board board = boardFromPicture(c.picture, false);
+    board.intAIMoves = c.aiMoves;
+    for (const auto &[index, cell] : {std::pair{4u, c.first}, std::pair{8u, c.eighth}}) {
+        const auto other = cell.col != 0 ? static_cast<std::size_t>(pieceAt(board, cell)->index) : index; // swap places and flags
+        std::swap(board.Black[index], board.Black[other]);
+        std::swap(board.blnBlackKing[index], board.blnBlackKing[other]);
+    }
+    if (c.flagKing >= 0)
+        std::tie(board.blnBlackKing[static_cast<std::size_t>(c.flagKing)], board.Black[static_cast<std::size_t>(c.flagKing)].picture) = std::pair(true, Picture::BlackKing);
+    if (c.parked >= 0)
+        board.parkPiece(board.Black[static_cast<std::size_t>(c.parked)]);
+    return board;
 }
 
-struct Outcome {
-    Board before, after;
+// ComputerMove on the case's position: the board after it and at each pause, the cells that
+// the moving piece passed (each capture landing beyond the piece taken), the screen.
+struct Reply {
+    Board after;
     std::vector<Board> atPauses;
     std::string path;
-    std::vector<double> used;
-    std::vector<std::string> messages;
+    FakeScreen screen;
     Computer::Outcome outcome;
 };
 
-Outcome play(const MoveCase &c)
+Reply play(const MoveCase &c, ScriptedRandom &random)
 {
-    Outcome run;
-    run.before = boardFromPicture(c.picture, false);
-    run.before.intAIMoves = c.aiMoves;
-    if (c.first.col != 0)
-        number(run.before, 4, c.first);
-    if (c.eighth.col != 0)
-        number(run.before, 8, c.eighth);
-    if (c.flagKing >= 0) {
-        run.before.blnBlackKing[static_cast<std::size_t>(c.flagKing)] = true;
-        run.before.Black[static_cast<std::size_t>(c.flagKing)].picture = Picture::BlackKing;
-    }
-    if (c.parked >= 0)
-        run.before.parkPiece(run.before.Black[static_cast<std::size_t>(c.parked)]);
-    Board board = run.before;
-    ScriptedRandom random(c.script, c.every);
-    FakeScreen screen;
-    screen.duringPause = [&] { run.atPauses.push_back(board); };
-    Computer computer(board, random, screen);
+    Reply run;
+    run.after = prepared(c);
+    run.screen.duringPause = [&] { run.atPauses.push_back(run.after); };
+    Computer computer(run.after, random, run.screen);
     run.outcome = computer.ComputerMove();
-    run.after = board;
-    run.used = random.used;
-    run.messages = screen.messages;
     const MoveRecord &move = computer.lastMove();
-    if (run.outcome == Computer::Outcome::Moved) {
-        run.path = cellText(move.from);
-        Cell at = move.from;
-        for (const Cell taken : move.captured)
-            run.path += " -> " + cellText(at = {2 * taken.col - at.col, 2 * taken.row - at.row});
-        if (move.captured.empty())
-            run.path += " -> " + cellText(move.to);
-    }
+    Cell at = move.from;
+    for (const Cell taken : move.captured)
+        run.path += " -> " + cellText(at = {2 * taken.col - at.col, 2 * taken.row - at.row});
+    if (run.outcome == Computer::Outcome::Moved)
+        run.path = cellText(move.from) + (move.captured.empty() ? " -> " + cellText(move.to) : run.path);
     return run;
 }
 
 void expectMove(const MoveCase &c)
 {
     SCOPED_TRACE(c.name);
-    const Outcome run = play(c);
-    EXPECT_EQ(run.path, c.path);
-    EXPECT_EQ(run.atPauses.size(), static_cast<std::size_t>(c.pauses));
-    EXPECT_TRUE(c.draws == 0 || run.used.size() == c.draws) << run.used.size() << " numbers drawn";
+    ScriptedRandom random(c.script, c.every);
+    const Board before = prepared(c);
+    const Reply run = play(c, random);
+    EXPECT_EQ(std::tuple(run.path, run.atPauses.size(), run.after.intAIMoves), std::tuple(c.path, static_cast<std::size_t>(c.pauses), c.aiMoves + 1));
+    EXPECT_TRUE(c.draws == 0 || random.used.size() == c.draws) << random.used.size() << " numbers drawn";
     Board shown = run.after; // the parked piece back where intBoard still has it
     if (c.parked >= 0)
         shown.Black[static_cast<std::size_t>(c.parked)] = boardFromPicture(c.picture, false).Black[static_cast<std::size_t>(c.parked)];
-    EXPECT_EQ(positionProblems(shown), std::vector<std::string>{});
-    EXPECT_EQ(run.after.blnRedKing, run.before.blnRedKing) << "a captured king keeps its flag";
-    EXPECT_EQ(run.atPauses.back().blnBlackKing, run.before.blnBlackKing) << "crowned before the move was over";
-    const std::string shown8 = piecesPicture(run.after), row8 = shown8.substr(std::min(shown8.find("8:"), shown8.size()));
-    EXPECT_EQ(row8.find('b'), std::string::npos) << "a man left uncrowned on row 8";
-    EXPECT_EQ(run.after.intAIMoves, c.aiMoves + 1);
+    EXPECT_EQ(std::tuple(positionProblems(shown), run.after.blnRedKing, run.atPauses.back().blnBlackKing),
+              std::tuple(std::vector<std::string>{}, before.blnRedKing, before.blnBlackKing)) << "a captured king keeps its flag; no crowning before the move is over";
+    const std::string shown8 = piecesPicture(run.after);
+    EXPECT_EQ(shown8.find('b', std::min(shown8.find("8:"), shown8.size())), std::string::npos) << "a man left uncrowned on row 8";
 }
 
 // Two men can capture: Black(3) on (4, 3), which can go on from (6, 5) over a man on (7, 6)
@@ -117,7 +107,7 @@ const char *const kKingWithTwoWays = "3:...B.... 4:....R.r. 6:......r.";
 // A man on (3, 6) takes (4, 7) and lands on row 8.
 const char *const kOntoRowEight = "6:..b..... 7:...r.r..";
 
-TEST(ComputerCaptures, PreferTheCaptureThatGoesOnAndPauseBeforeEveryJump)
+TEST(ComputerCaptures, PreferTheCaptureThatGoesOnAndPauseBeforeEveryJumpAndDrawInOrder)
 {
     // The numbers: a start piece a pass, a start direction a piece and one CanJumpAgain for
     // each direction in range; then a start direction for each cycle of the multi-jump.
@@ -131,9 +121,29 @@ TEST(ComputerCaptures, PreferTheCaptureThatGoesOnAndPauseBeforeEveryJump)
         {"a man on row 8 stays a man until the move is over", kOntoRowEight, "(3, 6) -> (5, 8)", 0, {}, -1, {}, 2, 9},
         {"a king by its flag goes on backwards", kOntoRowEight, "(3, 6) -> (5, 8) -> (7, 6)", 0, {}, -1, {}, 3, 6, 0},
         {"a man zigzags through three captures", "1:.b...... 2:..r..... 4:..r..... 6:..r.....", "(2, 1) -> (4, 3) -> (2, 5) -> (4, 7)", 0, {}, -1, {}, 4, 6},
+        // Hand-counted draws of the later phases, every number being `every`.
+        // Captures, each pass: the start piece, a start direction for each of the twelve men
+        // and one CanJumpAgain for each direction in range (eighteen): 31, twice. Rescue: 13.
+        // Crowning step: 13. Then the safe step's start piece, 9 in the first move (drawn
+        // from 8..11), and Black(9)'s start direction 2.
+        {"the opening, first move", kOpening.data(), "(4, 3) -> (5, 4)", 0.375, {}, -1, {}, 1, 90, -1, 0},
+        // Captures, each pass: start piece, start direction, CanJumpAgain in all four
+        // directions. Rescue: start piece, start direction. Crowning step: the start piece
+        // only, a king being no candidate. Safe step: start piece, start direction 3.
+        {"a lone king", "4:....B...", "(5, 4) -> (4, 3)", direction(3), {}, -1, {}, 1, 17},
+        // Red kings beside the man make its steps unsafe. Captures: 4 a pass. Rescue 2,
+        // crowning step 2, safe step 2, edge step 3 (start piece, then the start of each
+        // two-way loop, men included), last safe step 2, any step 2: its start direction 2.
+        {"a lone man with every step unsafe", "3:.R.b.R..", "(4, 3) -> (5, 4)", direction(2), {}, -1, {}, 1, 21},
+        // The man on (4, 5) is threatened from (3, 6) and from (5, 6); the man on (4, 3)
+        // could cover either landing cell. The threatened man's start direction, 2, decides.
+        // Captures: 7 a pass; rescue: the start piece and two start directions.
+        {"two threats", "3:...b.... 5:...b.... 6:..r.r... 7:.r...r..", "(4, 3) -> (3, 4)", direction(2), {}, -1, {}, 1, 17},
     };
     for (const MoveCase &c : cases)
         expectMove(c);
+    ScriptedRandom random({0.0, 0.9999999999, std::nextafter(1.0, 0.0)});
+    EXPECT_EQ(std::vector({drawInt(random, 6, 4), drawInt(random, 6, 4), drawInt(random, 4, 8)}), std::vector({4, 9, 11}));
 }
 
 
@@ -186,12 +196,6 @@ const MoveCase kRescue[] = {
     {"king behind-right: the piece beside covers for a missing king", "2:b....... 3:.....R.. 4:..b.b... 6:..r.B.r.", "(3, 4) -> (4, 5)", 0.0, {}, 3},
 };
 
-TEST(ComputerRescue, EachRuleMakesItsMoveInItsTurn)
-{
-    for (const MoveCase &c : kRescue)
-        expectMove(c);
-}
-
 // Neither a capture nor a threatened piece: the step each position leaves to a later phase.
 // A king on (5, 4) trying the step back to (4, 3): the safe step judges it by the backward
 // safety test; the last safe step (reached when the cover test holds the king beside
@@ -217,69 +221,19 @@ const MoveCase kPhases[] = {
     {"safe step: so does a red king on (5, 2) behind it", "2:....R... 4:....B...", "(5, 4) -> (4, 5)", kBackFirst},
     {"last safe step: a red man on (3, 2) counts", "2:..r...R. 3:.....b.. 4:....B... 5:.......r", "(5, 4) -> (4, 5)", kBackFirst},
     {"last safe step: a red man on (3, 4) beside it does not", "2:......R. 3:.....b.. 4:..r.B... 5:.......r", "(5, 4) -> (4, 3)", kBackFirst},
+    // Black(4) and Black(8) can both move, and every number is 0: the start piece is 4, or 8
+    // where the first move of a game starts among the pieces 8..11.
+    {"safe step, first move", "3:...b.... 5:.....b..", "(6, 5) -> (5, 6)", 0, {4, 3}, -1, {}, 1, 0, -1, 0, {6, 5}},
+    {"safe step, later", "3:...b.... 5:.....b..", "(4, 3) -> (3, 4)", 0, {4, 3}, -1, {}, 1, 0, -1, 1, {6, 5}},
+    {"last safe step, first move", "2:..R..... 3:...b.... 4:....b... 5:.....r.. 6:......r.", "(5, 4) -> (4, 5)", 0, {4, 3}, -1, {}, 1, 0, -1, 0, {5, 4}},
+    {"captures: 4 in the first move too", "3:...b.... 4:b...r... 5:.r......", "(1, 4) -> (3, 6)", 0, {1, 4}, -1, {}, 2, 0, -1, 0, {4, 3}},
 };
 
-TEST(ComputerPhases, EachPhaseMovesWhenTheEarlierOnesFindNothing)
+TEST(ComputerPhases, EachRescueAndLaterPhaseMovesWhenTheEarlierOnesFindNothing)
 {
-    for (const MoveCase &c : kPhases)
-        expectMove(c);
-}
-
-// Black(4) and Black(8) can both move in the phase named, and every number is 0: the start
-// piece is 4, or 8 where the first move of a game starts among the pieces 8..11.
-TEST(ComputerPhases, TheFirstMoveStartsAmongPiecesEightToElevenOnlyInTheSafeSteps)
-{
-    const struct {
-        const char *phase;
-        const char *picture;
-        Cell piece4, piece8;
-        const char *firstPath;
-        const char *laterPath;
-        int pauses;
-    } cases[] = {
-        {"safe step that keeps neighbours covered", "3:...b.... 5:.....b..", {4, 3}, {6, 5}, "(6, 5) -> (5, 6)", "(4, 3) -> (3, 4)", 1},
-        {"last safe step", "2:..R..... 3:...b.... 4:....b... 5:.....r.. 6:......r.", {4, 3}, {5, 4}, "(5, 4) -> (4, 5)", "(4, 3) -> (3, 4)", 1},
-        {"captures", "3:...b.... 4:b...r... 5:.r......", {1, 4}, {4, 3}, "(1, 4) -> (3, 6)", "(1, 4) -> (3, 6)", 2},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.phase);
-        for (const std::int16_t aiMoves : {std::int16_t{0}, std::int16_t{1}}) {
-            MoveCase move{c.phase, c.picture, aiMoves == 0 ? c.firstPath : c.laterPath};
-            move.aiMoves = aiMoves;
-            move.first = c.piece4;
-            move.eighth = c.piece8;
-            move.pauses = c.pauses;
-            expectMove(move);
-        }
-    }
-}
-
-// Hand-counted draws, every number being `every`.
-TEST(ComputerDraws, EachPhaseDrawsItsStartsInOrder)
-{
-    const MoveCase cases[] = {
-        // Captures, each pass: the start piece, a start direction for each of the twelve men
-        // and one CanJumpAgain for each direction in range (eighteen): 31, twice. Rescue: 13.
-        // Crowning step: 13. Then the safe step's start piece, 9 in the first move (drawn
-        // from 8..11), and Black(9)'s start direction 2.
-        {"the opening, first move", kOpening.data(), "(4, 3) -> (5, 4)", 0.375, {}, -1, {}, 1, 90, -1, 0},
-        // Captures, each pass: start piece, start direction, CanJumpAgain in all four
-        // directions. Rescue: start piece, start direction. Crowning step: the start piece
-        // only, a king being no candidate. Safe step: start piece, start direction 3.
-        {"a lone king", "4:....B...", "(5, 4) -> (4, 3)", direction(3), {}, -1, {}, 1, 17},
-        // Red kings beside the man make its steps unsafe. Captures: 4 a pass. Rescue 2,
-        // crowning step 2, safe step 2, edge step 3 (start piece, then the start of each
-        // two-way loop, men included), last safe step 2, any step 2: its start direction 2.
-        {"a lone man with every step unsafe", "3:.R.b.R..", "(4, 3) -> (5, 4)", direction(2), {}, -1, {}, 1, 21},
-        // The man on (4, 5) is threatened from (3, 6) and from (5, 6); the man on (4, 3)
-        // could cover either landing cell. The threatened man's start direction, 2, decides.
-        // Captures: 7 a pass; rescue: the start piece and two start directions.
-        {"two threats", "3:...b.... 5:...b.... 6:..r.r... 7:.r...r..", "(4, 3) -> (3, 4)", direction(2), {}, -1, {}, 1, 17},
-    };
-    for (const MoveCase &c : cases)
-        expectMove(c);
-    ScriptedRandom random({0.0, 0.9999999999, std::nextafter(1.0, 0.0)});
-    EXPECT_EQ(std::vector({drawInt(random, 6, 4), drawInt(random, 6, 4), drawInt(random, 4, 8)}), std::vector({4, 9, 11}));
+    for (const auto &table : {std::span<const MoveCase>(kRescue), std::span<const MoveCase>(kPhases)})
+        for (const MoveCase &c : table)
+            expectMove(c);
 }
 
 // The man on (2, 5) is hemmed in and can capture nothing; the man on (5, 8) can't move, but
@@ -288,13 +242,11 @@ TEST(ComputerNoMove, AnnouncesRedsVictoryOnceAndStillFinishes)
 {
     MoveCase c{"no move", "5:.b...... 6:r.r..... 7:...r.... 8:....b...", "", 0.5};
     c.aiMoves = 7;
-    const Outcome run = play(c);
-    EXPECT_EQ(run.outcome, Computer::Outcome::NoMove);
-    EXPECT_EQ(run.messages, std::vector<std::string>{"Black can't move. Red is the victor!"});
-    EXPECT_EQ(run.after.intAIMoves, 8);
-    EXPECT_EQ(std::count(run.after.blnBlackKing.begin(), run.after.blnBlackKing.end(), true), 1);
-    EXPECT_EQ(boardPicture(run.after), "5:.b...... 6:r.r..... 7:...r.... 8:....B...");
-    EXPECT_EQ(positionProblems(run.after), std::vector<std::string>{});
+    ScriptedRandom random({}, 0.5);
+    const Reply run = play(c, random);
+    EXPECT_EQ(std::tuple(run.outcome, run.screen.messages, run.after.intAIMoves, positionProblems(run.after)),
+              std::tuple(Computer::Outcome::NoMove, std::vector<std::string>{"Black can't move. Red is the victor!"}, 8, std::vector<std::string>{}));
+    EXPECT_EQ(boardPicture(run.after), "5:.b...... 6:r.r..... 7:...r.... 8:....B...") << "the finishing step crowns the man on row 8";
 }
 
 } // namespace

@@ -32,7 +32,7 @@ std::string boardPicture(const Board &board);
 std::string piecesPicture(const Board &board);
 
 // What is wrong with the position as the game keeps it: a parked piece away from the
-// parking place, a piece off its cell or with the wrong picture, two pieces on one cell,
+// parking place (532, 35 px), a piece off its cell or with the wrong picture, two pieces on one cell,
 // intBoard out of step with the pieces (unless test mode has placed them freely).
 std::vector<std::string> positionProblems(const Board &board, bool freelyPlaced = false);
 
@@ -41,12 +41,7 @@ std::optional<PieceRef> pieceAt(const Board &board, Cell cell);
 
 class FakeScreen final : public Screen {
 public:
-    void Pause() override
-    {
-        ++pauses;
-        if (duringPause)
-            duringPause();
-    }
+    void Pause() override { ++pauses; if (duringPause) duringPause(); }
     void ShowMessage(const std::string &text) override { messages.push_back(text); }
     void ShowBoardDump(const std::string &text) override { dumps.push_back(text); }
     void EndProgram() override { ended = true; }

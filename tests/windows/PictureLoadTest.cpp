@@ -25,10 +25,7 @@ static QByteArray bitmap(quint16 bits, quint32 compression, const QByteArray &ta
 // Run-length encoded: each row a run of 50 pixels of colour 0 and its end; then the end of the bitmap.
 static const QByteArray row("\x32\x00\x00\x00", 4);
 static const QByteArray good = bitmap(8, 1, QByteArray(4, 0x40), row.repeated(50) + QByteArray("\0\1", 2));
-static int put(const QByteArray &bytes, const char *name = "Images/Red.bmp")
-{
-    return std::ofstream(name).write(bytes.data(), bytes.size()) ? 0 : -1;
-}
+static int put(const QByteArray &bytes, const char *name = "Images/Red.bmp") { return std::ofstream(name).write(bytes.data(), bytes.size()) ? 0 : -1; }
 
 // Images lies in `depth` nested folders named `dir`; `reason`: part of the message, nullptr where the pictures load.
 struct Case { const char *dir; int depth; int (*spoil)(); const char *reason; };
@@ -48,7 +45,7 @@ TEST(PictureLoad, RefusesABrokenPictureWithItsTrueReasonAndNamesTheFolder)
         {"alpha all zero", 1, [] { return put(bitmap(32, 3, QByteArray("\0\0\xff\0\0\xff\0\0\xff\0\0\0\0\0\0\xff", 16) + QByteArray(52, 0), QByteArray(10000, 0), 108)); }, "no visible colour"},
         {"good pictures, the working directory's name past the system's path limit", 60, [] { return put(good, "Images/Black.bmp") | put(good, "Images/RedKing.bmp") | put(good, "Images/BlackKing.bmp"); }, nullptr},
     };
-    char root[] = "/tmp/jumpline-pictures.XXXXXX";
+    char root[] = "/tmp/jumpline-pictures.XXXXXX", *const here = getcwd(nullptr, 0);
     ASSERT_NE(mkdtemp(root), nullptr);
     for (const Case &c : cases) {
         ASSERT_EQ(chdir(root), 0);
@@ -60,6 +57,7 @@ TEST(PictureLoad, RefusesABrokenPictureWithItsTrueReasonAndNamesTheFolder)
         EXPECT_TRUE(c.reason ? loaded.error.contains(c.reason) && loaded.error.contains(file) : loaded.pictures.has_value())
             << loaded.error.toStdString();
     }
-    EXPECT_EQ(seteuid(user), 0);
+    EXPECT_TRUE(seteuid(user) == 0 && chdir(here) == 0);
+    std::free(here);
     EXPECT_EQ(std::system((std::string("chmod -R u+rwx ") + root + " && rm -rf " + root).c_str()), 0);
 }

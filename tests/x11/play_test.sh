@@ -48,8 +48,7 @@ done
 xdotool "${burst[@]}"
 "$grabcheck" || x11_fail "a grab outlived the burst"
 for _ in $(seq 50); do # Ctrl+Q is Exit, refused while the computer moves
-    xdotool windowfocus --sync "$main" key ctrl+q sleep 0.1
-    kill -0 "$X11_PROGRAM_PID" 2>/dev/null || break
+    xdotool windowfocus --sync "$main" key ctrl+q sleep 0.1 && kill -0 "$X11_PROGRAM_PID" 2>/dev/null || break
 done
 kill -0 "$X11_PROGRAM_PID" 2>/dev/null && x11_fail "Ctrl+Q did not end the program"
 wait "$X11_PROGRAM_PID" || x11_fail "Exit ended the program with status $?"

@@ -1,0 +1,315 @@
+// The windows offscreen, as a person meets them: real widgets, real mouse and key events sent
+// through the windows, and their looks compared with pictures kept in looks/. The game runs
+// on a fake screen, so no pause waits and no message box blocks. (The real X tests play by
+// mouse and by keys at a real server and read the screen reader's tree; these look closer.)
+#include "support/Support.h"
+#include "windows/Controls.h"
+#include "windows/frmMain.h"
+#include "windows/frmPassword.h"
+#include "windows/frmSplash.h"
+#include "windows/frmTest.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace jumpline::testing {
+namespace {
+
+QPoint centreOf(Cell c) { return {cellLeftPx(c.col) + CellSizePx / 2, cellTopPx(c.row) + CellSizePx / 2}; }
+QWidget *child(const QWidget *window, const std::string &name) { return window->findChild<QWidget *>(QString::fromStdString(name)); }
+std::string text(const QWidget *window, const char *name) { return qobject_cast<QLabel *>(child(window, name))->text().toStdString(); }
+std::string square(int k) { return "Square(" + std::to_string(k) + ")"; }
+const std::string kOpeningShown = boardPicture(boardFromPicture(kOpening));
+const std::string kRedNineStepped = boardPicture(boardFromPicture(".b.b.b.b b.b.b.b. .b.b.b.b ........ ...r.... r...r.r. .r.r.r.r r.r.r.r."));
+
+// The window as it shows on the screen (outside its rounded outline in magenta) is the same,
+// pixel for pixel, as looks/NAME.png. JUMPLINE_UPDATE_LOOKS=1 draws the pictures anew; a
+// different look is saved as NAME.png in the working directory.
+void expectLooks(QWidget *window, const char *name)
+{
+    QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    if (!window->mask().isEmpty()) {
+        QPainter painter(&shown);
+        painter.setClipRegion(QRegion(shown.rect()) - window->mask());
+        painter.fillRect(shown.rect(), Qt::magenta);
+    }
+    const QString kept = QStringLiteral(JUMPLINE_SOURCE_DIR "/tests/windows/looks/%1.png").arg(QLatin1String(name));
+    if (qEnvironmentVariableIsSet("JUMPLINE_UPDATE_LOOKS"))
+        shown.save(kept);
+    if (shown != QImage(kept).convertToFormat(QImage::Format_RGB32) && shown.save(QLatin1String(name) + QStringLiteral(".png")))
+        ADD_FAILURE() << name << " looks different from " << kept.toStdString() << " (the look: " << name << ".png)";
+}
+
+class Windows : public ::testing::Test {
+protected:
+    ~Windows() override { setTwipsPerPixelForTests(std::nullopt); }
+
+    template <typename Window>
+    static Window &shown(Window &window)
+    {
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        return window;
+    }
+    frmMain &open() { return shown(*(main = std::make_unique<frmMain>(settings, random, pictures, &screen))); }
+    frmSplash &openSplash()
+    {
+        return shown(*(splash = std::make_unique<frmSplash>([this](Settings &chosen) { return std::make_unique<frmMain>(chosen, random, pictures, &screen); })));
+    }
+    // A press, moves and a release, each at the window's point under the hand as it moves.
+    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QWindow *handle = main->windowHandle();
+        const QPoint start = handle->mapToGlobal(from), end = handle->mapToGlobal(to);
+        QTest::mousePress(handle, button, {}, from);
+        for (int k = 1; k <= 4; ++k)
+            QTest::mouseMove(handle, handle->mapFromGlobal(start + (end - start) * k / 4));
+        QTest::mouseRelease(handle, button, {}, handle->mapFromGlobal(end));
+    }
+    void dragPiece(Cell from, Cell to) { drag(centreOf(from), centreOf(to)); }
+    static void click(QWidget *window, QPoint at) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at); }
+    static void press(QWidget *window, const char *button) { click(window, child(window, button)->geometry().center()); }
+    static void keys(QWidget *widget, std::initializer_list<QKeyCombination> pressed)
+    {
+        for (const QKeyCombination key : pressed)
+            QTest::keyClick(widget, key.key(), key.keyboardModifiers());
+    }
+    // The password dialog, opened by a double-click on the hot spot (17 x 17 px at (592, 328)).
+    frmPassword &openPassword()
+    {
+        QTest::mouseDClick(main->windowHandle(), Qt::LeftButton, {}, {600, 336});
+        return *main->loadedPasswordDialog();
+    }
+
+    Settings settings;
+    ScriptedRandom random;
+    FakeScreen screen;
+    PiecePictures pictures = [] { // as the program finds them, in Images/ under the working directory
+        const QString here = QDir::currentPath();
+        QDir::setCurrent(QStringLiteral(JUMPLINE_SOURCE_DIR));
+        const PictureLoad loaded = loadPiecePictures();
+        QDir::setCurrent(here);
+        return loaded.pictures.value();
+    }();
+    std::unique_ptr<frmMain> main;
+    std::unique_ptr<frmSplash> splash;
+};
+
+TEST_F(Windows, TheWindowsKeepTheirLookOnEveryScreen)
+{
+    expectLooks(&open(), "main");
+    main->game.board = boardFromPicture("1:.R...... 5:...r.... 8:B.......");
+    main->game.cmdTestMode_Click();
+    main->game.SetMultiJump(true);
+    main->syncWidgetsWithGame();
+    expectLooks(main.get(), "main-kings-test-mode-multi-jump");
+    expectLooks(&openSplash(), "splash");
+    click(splash.get(), child(splash.get(), "optComputer")->mapTo(splash.get(), QPoint(30, 8)));
+    expectLooks(splash.get(), "splash-versus-computer");
+    // Fonts smaller below 15 twips per pixel, every control at its pixel place.
+    for (const TwipsPerPixel ratio : {TwipsPerPixel{12, 12}, {11.52, 11.52}, {8.57, 8.57}, {7.5, 7.5}, {15, 12}}) {
+        setTwipsPerPixelForTests(ratio);
+        expectLooks(&open(), ratio.x < 15 ? "main-12" : "main");
+        expectLooks(&openSplash(), ratio.x < 15 ? "splash-12" : "splash");
+    }
+    for (const auto &[dpi, twips] : {std::pair{96.0, 15.0}, {120.0, 12.0}, {125.0, 11.52}, {0.0, 60.0}, {2e6, 1.0}})
+        EXPECT_DOUBLE_EQ(twipsFromDotsPerInch(dpi), twips) << dpi << " dpi";
+}
+
+TEST_F(Windows, ADragDropsOnlyOnADarkSquareOfThisWindowAndAPressOnTheBackgroundMovesIt)
+{
+    open();
+    const auto outline = main->findChildren<Outline *>()[1]; // after the keys' mark
+    const QRect origin = child(main.get(), "Red(9)")->geometry();
+    QTest::mousePress(main->windowHandle(), Qt::LeftButton, {}, centreOf({3, 6}) + QPoint(5, -3));
+    QTest::mouseMove(main->windowHandle(), centreOf({3, 6}) + QPoint(45, -53));
+    EXPECT_EQ(std::tuple(outline->isVisible(), outline->geometry()), std::tuple(true, origin.translated(40, -50)));
+    QTest::mouseRelease(main->windowHandle(), Qt::LeftButton, {}, centreOf({4, 5}));
+    EXPECT_EQ(std::tuple(outline->isVisible(), child(main.get(), "Red(9)")->pos()), std::tuple(false, QPoint(pieceLeftPx(4), pieceTopPx(5))));
+    // Black: a light cell, another piece, the panel, the background, a square under the
+    // password dialog take nothing; the same square without the dialog does.
+    openPassword();
+    for (const QPoint to : {centreOf({2, 4}), centreOf({1, 2}), QPoint(560, 200), QPoint(3, 3), QPoint(290, 240)})
+        drag(centreOf({4, 3}), to);
+    EXPECT_EQ(std::tuple(piecesPicture(main->game.board), main->game.board.lblPlayer), std::tuple(kRedNineStepped, "Black's"));
+    main->loadedPasswordDialog()->hide();
+    drag(centreOf({4, 3}), QPoint(290, 240));
+    EXPECT_EQ(main->game.board.lblPlayer, "Red's");
+    // A left press on the background moves the window; no other press does.
+    const QPoint start = main->pos();
+    drag(centreOf({1, 1}), centreOf({1, 1}) + QPoint(30, 20));
+    drag(centreOf({1, 1}), centreOf({1, 1}) + QPoint(30, 20), Qt::RightButton);
+    drag(centreOf({4, 5}), centreOf({4, 5}) + QPoint(30, 20));
+    drag(QPoint(564, 466), QPoint(594, 486)); // Reset
+    EXPECT_EQ(main->pos(), start + QPoint(30, 20));
+}
+
+// Every click and key in the computer's pause is refused and leaves nothing behind; after
+// it, the main window's description tells a screen reader what Black did.
+TEST_F(Windows, TheComputersPauseRefusesClicksAndKeysWithoutATrace)
+{
+    settings.opponent = Settings::Opponent::Computer;
+    open();
+    auto *multiJump = qobject_cast<QPushButton *>(child(main.get(), "optMultiJump"));
+    screen.duringPause = [&] {
+        for (const char *button : {"optMultiJump", "cmdReset", "cmdExit"})
+            press(main.get(), button);
+        keys(main.get(), {Qt::Key_M, Qt::Key_F2, Qt::CTRL | Qt::Key_N, Qt::CTRL | Qt::Key_Q, Qt::Key_Space, Qt::Key_Space});
+        dragPiece({1, 6}, {2, 5});
+        EXPECT_EQ(std::tuple(multiJump->isChecked(), text(main.get(), "lblPlayer")), std::tuple(false, "Black's"));
+    };
+    dragPiece({3, 6}, {4, 5});
+    EXPECT_EQ(std::tuple(multiJump->isChecked(), screen.ended, main->game.board.intAIMoves, text(main.get(), "lblPlayer")), std::tuple(false, false, 1, "Red's"));
+    EXPECT_EQ(std::tuple(screen.dumps.size(), screen.dumps.back()), std::tuple(2u, main->game.board.PrintBoard())) << "a dump after each move";
+    expectLooks(multiJump, "multi-jump-released");
+    EXPECT_EQ(main->accessibleDescription(), "Black moved d6 to c5");
+    main->game.board = boardFromPicture("1:.b...... 2:..r..... 4:..r..... 7:.......r");
+    main->syncWidgetsWithGame();
+    dragPiece({8, 7}, {7, 6});
+    EXPECT_EQ(main->accessibleDescription(), "Black captured c7 and c5");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(child(main.get(), square(16)))->text(QAccessible::Name), "b4, black man");
+}
+
+TEST_F(Windows, KeysPlayAsTheMouseDoes)
+{
+    QWidget *board = &open();
+    const auto marks = main->findChildren<Outline *>(); // the keys' mark, a held piece's outline
+    keys(board, {Qt::Key_Space});
+    EXPECT_EQ(std::tuple(marks[0]->isVisible(), marks[0]->geometry()), std::tuple(true, child(board, square(20))->geometry())) << "the first key shows where the keys are";
+    keys(board, {Qt::Key_Right, Qt::Key_Return, Qt::Key_Up});
+    EXPECT_EQ(std::tuple(marks[1]->isVisible(), marks[1]->geometry()), std::tuple(true, child(board, square(17))->geometry().adjusted(7, 7, -7, -7)));
+    // Red steps; Black onto its own piece (refused), picked up and put back, then a step.
+    keys(board, {Qt::Key_Enter, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Down, Qt::Key_Escape});
+    EXPECT_EQ(std::tuple(piecesPicture(main->game.board), main->game.board.lblPlayer), std::tuple(kRedNineStepped, "Black's"));
+    keys(board, {Qt::Key_Space, Qt::Key_Up, Qt::Key_Space, Qt::Key_Down, Qt::Key_Space, Qt::Key_M});
+    EXPECT_EQ(std::tuple(main->game.board.lblPlayer, main->game.board.optMultiJump.Value), std::tuple("Red's", 1));
+    keys(board, {Qt::Key_M, Qt::Key_F2});
+    EXPECT_EQ(std::tuple(piecesPicture(main->game.board), main->game.board.optMultiJump.Value), std::tuple(kOpeningShown, 0));
+    dragPiece({3, 6}, {4, 5});
+    keys(board, {Qt::CTRL | Qt::Key_N});
+    EXPECT_EQ(std::tuple(marks[0]->isVisible(), piecesPicture(main->game.board)), std::tuple(false, kOpeningShown)) << "the mouse hides the keys' mark";
+    // "Delete", while test mode shows it, lies right of the last square of a row.
+    main->game.cmdTestMode_Click();
+    main->syncWidgetsWithGame();
+    keys(board, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+    EXPECT_EQ(boardPicture(main->game.board), "1:.b.b.b.b 2:b.b.b.b. 3:.b.b.b.b 6:r...r.r. 7:.r.r.r.r 8:r.r.r.r.");
+    keys(board, {Qt::Key_Left, Qt::Key_Left, Qt::CTRL | Qt::Key_Q});
+    EXPECT_EQ(std::tuple(marks[0]->geometry(), screen.ended), std::tuple(child(board, square(22))->geometry(), true));
+}
+
+// The window's own screen: the victor in a box titled "Jumpline" without an icon, then the
+// next game; the dump on the test window, which the first one loaded hidden.
+TEST_F(Windows, TheRealScreenShowsAPlainMessageBoxAndTheDump)
+{
+    main = std::make_unique<frmMain>(settings, random, pictures);
+    main->show();
+    main->game.board = boardFromPicture("4:..b..... 5:...r....");
+    main->syncWidgetsWithGame();
+    std::string seen;
+    QTimer answer;
+    answer.callOnTimeout(main.get(), [&] {
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *box = qobject_cast<QMessageBox *>(window); box != nullptr && box->isVisible()) {
+                seen = (box->windowTitle() + "|" + box->text()).toStdString() + (box->icon() == QMessageBox::NoIcon ? "|no icon" : "");
+                box->button(QMessageBox::Ok)->click();
+            }
+    });
+    answer.start(10);
+    dragPiece({4, 5}, {2, 3});
+    EXPECT_EQ(std::tuple(seen, piecesPicture(main->game.board)), std::tuple("Jumpline|Red is the victor!|no icon", kOpeningShown));
+    EXPECT_EQ(std::tuple(main->loadedTestWindow()->isVisible(), text(main->loadedTestWindow(), "lblDump")), std::tuple(false, boardFromPicture("3:.r......").PrintBoard()));
+}
+
+TEST_F(Windows, TheStartUpWindowChoosesTheGameAndExitClosesTheWindowsInOrder)
+{
+    const std::pair<std::vector<const char *>, const char *> cases[] = {
+        {{}, "Human Red "},
+        {{"optBlack"}, "Human Black "},
+        {{"optBlack", "optComputer"}, "Computer Red (Black greyed)"},
+        {{"optBlack", "optComputer", "optHuman"}, "Human Red "},
+        {{"optComputer", "optBlack", "optComputer"}, "Computer Red (Black greyed)"},
+    };
+    for (const auto &[clicks, chosen] : cases) {
+        openSplash();
+        for (const char *option : clicks)
+            click(splash.get(), child(splash.get(), option)->mapTo(splash.get(), QPoint(30, 8)));
+        std::string shown;
+        for (const char *option : {"optHuman", "optComputer", "optRed", "optBlack"})
+            shown += qobject_cast<const QRadioButton *>(child(splash.get(), option))->isChecked() ? std::string(option + 3) + " " : "";
+        EXPECT_EQ(shown + (child(splash.get(), "optBlack")->isEnabled() ? "" : "(Black greyed)"), chosen);
+        press(splash.get(), "cmdStart");
+        EXPECT_EQ(std::tuple(splash->isVisible(), splash->mainWindow()->isVisible(), splash->mainWindow()->game.board.lblPlayer, splash->settings().optComputer()),
+                  std::tuple(false, true, std::string(chosen) == "Human Black " ? "Black's" : "Red's", *chosen == 'C'));
+    }
+    press(&openSplash(), "cmdExit");
+    EXPECT_TRUE(!splash->isVisible() && splash->mainWindow() == nullptr);
+    keys(&openSplash(), {Qt::Key_Escape}); // as Exit
+    EXPECT_TRUE(!splash->isVisible() && splash->mainWindow() == nullptr);
+    // The main window's Exit closes the start-up window, the test window and itself, in that order.
+    struct CloseOrder : QObject {
+        std::string order;
+        bool eventFilter(QObject *watched, QEvent *event) override { return (order += event->type() == QEvent::Close ? watched->objectName().toStdString() + " " : "", false); }
+    } closes;
+    press(&openSplash(), "cmdStart");
+    for (QObject *window : std::initializer_list<QObject *>{splash.get(), splash->mainWindow(), &splash->mainWindow()->ShowTestWindow()})
+        window->installEventFilter(&closes);
+    press(splash->mainWindow(), "cmdExit");
+    EXPECT_EQ(std::tuple(closes.order, screen.ended), std::tuple("frmSplash frmTest frmMain ", true));
+}
+
+// Only a double-click on the spot opens the dialog; a wrong code empties the box; Cancel, or
+// Escape, keeps what was typed; the code in any case opens the test window, whose button (or
+// Space on it) switches test mode and whose close box ends it; the dump follows every move.
+TEST_F(Windows, ThePasswordDialogAndTheTestWindow)
+{
+    open();
+    click(main.get(), {600, 336});
+    QTest::mouseDClick(main->windowHandle(), Qt::LeftButton, {}, {590, 336});
+    EXPECT_EQ(main->loadedPasswordDialog(), nullptr);
+    frmPassword &dialog = openPassword();
+    auto *box = dialog.findChild<QLineEdit *>();
+    QTest::keyClicks(box, QStringLiteral("krov "));
+    press(&dialog, "cmdEnter");
+    EXPECT_TRUE(dialog.isVisible() && box->text().isEmpty() && main->loadedTestWindow() == nullptr);
+    QTest::keyClicks(box, QStringLiteral("KrOv"));
+    expectLooks(&dialog, "password");
+    press(&dialog, "cmdCancel");
+    EXPECT_FALSE(dialog.isVisible());
+    keys(openPassword().findChild<QLineEdit *>(), {Qt::Key_Escape});
+    EXPECT_FALSE(dialog.isVisible());
+    press(&openPassword(), "cmdEnter");
+    frmTest &test = *main->loadedTestWindow();
+    EXPECT_TRUE(!dialog.isVisible() && test.isVisible());
+    press(&test, "cmdTestMode");
+    drag(centreOf({2, 3}), child(main.get(), square(32))->geometry().center());
+    expectLooks(&test, "test-window"); // test mode on, Black(8) deleted
+    keys(child(&test, "cmdTestMode"), {Qt::Key_Space, Qt::Key_Space});
+    test.close();
+    EXPECT_EQ(std::tuple(settings.blnTestMode, child(main.get(), square(32))->isVisible(), main->loadedTestWindow()), std::tuple(false, false, nullptr));
+    dragPiece({3, 6}, {4, 5});
+    EXPECT_EQ(text(main->loadedTestWindow(), "lblDump"), main->game.board.PrintBoard());
+}
+
+} // namespace
+} // namespace jumpline::testing
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setCursorFlashTime(0); // a text cursor that shows steadily, so that looks can be compared
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
