@@ -11,6 +11,6 @@ cd "$root"
 echo "== ctest"
 ctest --test-dir build --output-on-failure --parallel 2
 
-# About a minute of the action fuzzer, with the 10,000-game soak alongside, both under the sanitizers.
+# About a minute of the action fuzzer, with the soak of 2,000 runs alongside, both under the sanitizers.
 echo "== fuzz"
 scripts/fuzz.sh 60
