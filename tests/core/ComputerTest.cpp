@@ -17,22 +17,23 @@ constexpr double startPiece(int s) { return (s - 4 + 0.5) / 6; } // Int(6 * Rnd 
 constexpr double direction(int d) { return (d - 1 + 0.5) / 4; }  // Int(4 * Rnd + 1) = d
 constexpr double kBackFirst = direction(3);                       // a king tries (5, 4) -> (4, 3) first
 
-// A position with Black to move, not in its first move. `first` is numbered Black(4), the
-// piece examined first when every number is 0; `parked` is a black piece hidden and parked
-// while intBoard still shows it; `flagKing` a black man that is a king by its flag only.
+// A position with Black to move, not in its first move; the cells that the moving piece
+// passed; every random number after the `script` ones. `first` and `eighth` are numbered
+// Black(4) and Black(8) (with every number 0, Black(4) is examined first, or Black(8) in a
+// first move's safe steps); `parked` is a black piece hidden and parked while intBoard still
+// shows it; `flagKing` a black man that is a king by its flag only; `draws`, when not 0, the
+// numbers drawn in all.
 struct MoveCase {
-    const char *name;
-    const char *picture;
-    const char *path; // the cells that the moving piece passed
+    const char *name, *picture, *path;
     double every = 0;
     Cell first{};
     int parked = -1;
-    std::vector<double> script{}; // numbers before `every`
+    std::vector<double> script{};
     int pauses = 1;
-    std::size_t draws = 0; // 0: not counted
+    std::size_t draws = 0;
     int flagKing = -1;
     std::int16_t aiMoves = 1;
-    Cell eighth{}; // numbered Black(8)
+    Cell eighth{};
 };
 
 std::string cellText(Cell c) { return "(" + std::to_string(c.col) + ", " + std::to_string(c.row) + ")"; }

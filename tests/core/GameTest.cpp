@@ -2,6 +2,7 @@
 // and the guard on the buttons, Multi Jump, test mode, and games played by the soak.
 #include "fuzz/Harness.h"
 #include "game/Game.h"
+#include "game/Random.h"
 #include "support/Support.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,15 @@ TEST(TestMode, TheAccessCodeIsKrovInAnyCase)
 {
     for (const auto &[typed, right] : {std::pair{"KROV", true}, {"krov", true}, {"kRoV", true}, {"KROV ", false}, {" KROV", false}, {"KRO", false}, {"", false}})
         EXPECT_EQ(IsAccessCode(typed), right) << '"' << typed << '"';
+}
+
+TEST(Random, TheProgramsNumbersSpreadOverZeroToOne)
+{
+    ClockRandom random;
+    double low = 1, high = 0;
+    for (int k = 0; k < 1000; ++k)
+        std::tie(low, high) = std::pair(std::min(low, random.Rnd()), std::max(high, random.Rnd()));
+    EXPECT_TRUE(low >= 0 && low < 0.01 && high > 0.99 && high < 1) << low << " .. " << high;
 }
 
 // Games under watch (fuzz/Harness.h): every move legal, every rule of the game kept, and a

@@ -11,7 +11,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -95,13 +94,7 @@ protected:
     Settings settings;
     ScriptedRandom random;
     FakeScreen screen;
-    PiecePictures pictures = [] { // as the program finds them, in Images/ under the working directory
-        const QString here = QDir::currentPath();
-        QDir::setCurrent(QStringLiteral(JUMPLINE_SOURCE_DIR));
-        const PictureLoad loaded = loadPiecePictures();
-        QDir::setCurrent(here);
-        return loaded.pictures.value();
-    }();
+    PiecePictures pictures = loadPiecePictures().pictures.value(); // from Images/ beside the tests, as the program reads them
     std::unique_ptr<frmMain> main;
     std::unique_ptr<frmSplash> splash;
 };
@@ -174,11 +167,15 @@ TEST_F(Windows, TheComputersPauseRefusesClicksAndKeysWithoutATrace)
     EXPECT_EQ(std::tuple(screen.dumps.size(), screen.dumps.back()), std::tuple(2u, main->game.board.PrintBoard())) << "a dump after each move";
     expectLooks(multiJump, "multi-jump-released");
     EXPECT_EQ(main->accessibleDescription(), "Black moved d6 to c5");
-    main->game.board = boardFromPicture("1:.b...... 2:..r..... 4:..r..... 7:.......r");
+    main->game.board = boardFromPicture("1:.b...... 2:..r..... 5:...r....");
     main->syncWidgetsWithGame();
-    dragPiece({8, 7}, {7, 6});
-    EXPECT_EQ(main->accessibleDescription(), "Black captured c7 and c5");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(child(main.get(), square(16)))->text(QAccessible::Name), "b4, black man");
+    dragPiece({4, 5}, {3, 4}); // Black takes both red men, and has won
+    EXPECT_EQ(std::tuple(main->accessibleDescription().toStdString(), screen.messages), std::tuple("Black captured c7 and c5", std::vector<std::string>{"Black is the victor!"}));
+    // Every control has a name a screen reader can say: a square by its cell and what stands on it.
+    for (QWidget *window : std::initializer_list<QWidget *>{main.get(), &openSplash(), &openPassword(), &main->ShowTestWindow()})
+        for (QWidget *control : window->findChildren<QWidget *>())
+            EXPECT_NE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), QString()) << control->objectName().toStdString();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(child(main.get(), square(21)))->text(QAccessible::Name), "c3, red man");
 }
 
 TEST_F(Windows, KeysPlayAsTheMouseDoes)
