@@ -189,8 +189,10 @@ TEST_F(Windows, KeysPlayAsTheMouseDoes)
     // Red steps; Black onto its own piece (refused), picked up and put back, then a step.
     keys(board, {Qt::Key_Enter, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Down, Qt::Key_Escape});
     EXPECT_EQ(std::tuple(piecesPicture(main->game.board), main->game.board.lblPlayer), std::tuple(kRedNineStepped, "Black's"));
-    keys(board, {Qt::Key_Space, Qt::Key_Up, Qt::Key_Space, Qt::Key_Down, Qt::Key_Space, Qt::Key_M});
-    EXPECT_EQ(std::tuple(main->game.board.lblPlayer, main->game.board.optMultiJump.Value), std::tuple("Red's", 1));
+    keys(board, {Qt::Key_Up, Qt::Key_Left, Qt::Key_Space, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space}); // b6 to c5
+    keys(board, {Qt::Key_Down, Qt::Key_Space, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left, Qt::Key_Space, Qt::Key_M}); // d4 takes c5
+    EXPECT_EQ(std::tuple(boardPicture(main->game.board), main->game.board.lblPlayer, main->game.board.optMultiJump.Value),
+              std::tuple("1:.b.b.b.b 2:b.b.b.b. 3:.r.b.b.b 6:r...r.r. 7:.r.r.r.r 8:r.r.r.r.", "Black's", 1));
     keys(board, {Qt::Key_M, Qt::Key_F2});
     EXPECT_EQ(std::tuple(piecesPicture(main->game.board), main->game.board.optMultiJump.Value), std::tuple(kOpeningShown, 0));
     dragPiece({3, 6}, {4, 5});
@@ -199,7 +201,7 @@ TEST_F(Windows, KeysPlayAsTheMouseDoes)
     // "Delete", while test mode shows it, lies right of the last square of a row.
     main->game.cmdTestMode_Click();
     main->syncWidgetsWithGame();
-    keys(board, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
+    keys(board, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
     EXPECT_EQ(boardPicture(main->game.board), "1:.b.b.b.b 2:b.b.b.b. 3:.b.b.b.b 6:r...r.r. 7:.r.r.r.r 8:r.r.r.r.");
     keys(board, {Qt::Key_Left, Qt::Key_Left, Qt::CTRL | Qt::Key_Q});
     EXPECT_EQ(std::tuple(marks[0]->geometry(), screen.ended), std::tuple(child(board, square(22))->geometry(), true));
