@@ -298,6 +298,9 @@ TEST_F(Windows, ThePasswordDialogAndTheTestWindow)
     EXPECT_EQ(std::tuple(settings.blnTestMode, child(main.get(), square(32))->isVisible(), main->loadedTestWindow()), std::tuple(false, false, nullptr));
     dragPiece({3, 6}, {4, 5});
     EXPECT_EQ(text(main->loadedTestWindow(), "lblDump"), main->game.board.PrintBoard());
+    // It stands right of the main window, else left of it, else centred, and never below the screen.
+    for (const auto &[mainWindow, where] : {std::pair{QRect(100, 600, 300, 200), QPoint(408, 550)}, {QRect(600, 0, 300, 200), QPoint(392, 0)}, {QRect(100, 0, 800, 200), QPoint(400, 275)}})
+        EXPECT_EQ(besideOrCentred(mainWindow, {200, 150}, {0, 0, 1000, 700}), where);
 }
 
 } // namespace
