@@ -222,6 +222,7 @@ const MoveCase kPhases[] = {
     {"safe step: so does a red king on (5, 2) behind it", "2:....R... 4:....B...", "(5, 4) -> (4, 5)", kBackFirst},
     {"last safe step: a red man on (3, 2) counts", "2:..r...R. 3:.....b.. 4:....B... 5:.......r", "(5, 4) -> (4, 5)", kBackFirst},
     {"last safe step: a red man on (3, 4) beside it does not", "2:......R. 3:.....b.. 4:..r.B... 5:.......r", "(5, 4) -> (4, 3)", kBackFirst},
+    {"last safe step: a red king on (3, 4) beside it does", "2:......R. 3:.....b.. 4:..R.B... 5:.......r", "(5, 4) -> (6, 5)", kBackFirst},
     // Black(4) and Black(8) can both move, and every number is 0: the start piece is 4, or 8
     // where the first move of a game starts among the pieces 8..11.
     {"safe step, first move", "3:...b.... 5:.....b..", "(6, 5) -> (5, 6)", 0, {4, 3}, -1, {}, 1, 0, -1, 0, {6, 5}},
