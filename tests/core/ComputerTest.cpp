@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <span>
 
 namespace jumpline::testing {
@@ -161,6 +160,7 @@ const MoveCase kRescue[] = {
     {"ahead-left: a man on row 2 does not", "2:..b..... 3:.r...... 4:r...r...", "(3, 2) -> (4, 3)"},
     {"ahead-left: a king steps back to the right", "5:...B.... 6:..r.b... 7:.r......", "(4, 5) -> (5, 4)"},
     {"ahead-left: a king steps back to the left when the right is unsafe", "3:.b...... 5:...B.r.. 6:..r.b... 7:.r......", "(4, 5) -> (3, 4)"},
+    {"ahead-left: ... but not onto a taken cell", "3:.b...... 4:..b..... 5:...B.r.. 6:..r.b... 7:.r......", "(5, 6) -> (4, 7)"},
     {"ahead-left: the piece two rows up covers", "3:...b.... 5:...b.... 6:..r..... 7:.r...r..", "(4, 3) -> (5, 4)"},
     {"ahead-left: ... but not when a red piece beside would jump it", "3:...b.... 5:...b.r.. 6:..r..... 7:.r...r..", "(4, 3) -> (3, 4)"},
     {"ahead-left: a king beside steps back to cover", "5:...b.B.. 6:..r..... 7:.r...r..", "(6, 5) -> (5, 4)"},
@@ -210,9 +210,12 @@ const MoveCase kPhases[] = {
     {"a king on column 2 steps back to the edge", "5:.B.R.... 6:b....... 8:..r.....", "(2, 5) -> (1, 4)"},
     {"edge step from column 7", "4:......b. 6:....r...", "(7, 4) -> (8, 5)"},
     {"a king on column 7 steps back to the edge", "4:....R.B. 5:.......b 7:.....r..", "(7, 4) -> (8, 3)"},
+    {"... but not onto a taken one", "3:.......b 4:....R.B. 5:.......b 7:.....r..", "(7, 4) -> (6, 5)"},
     {"a king on row 7 steps onto row 8", "7:.r.B.r..", "(4, 7) -> (5, 8)", 0.9},
     {"a king on row 2 steps onto row 1", "2:..B..... 4:r...r...", "(3, 2) -> (4, 1)", 0.9},
+    {"... onto the free one of its two", "1:.b...... 2:r.B..... 4:r...r...", "(3, 2) -> (4, 1)", 0.3},
     {"any step when every step is unsafe", "3:...b.... 5:.r...r..", "(4, 3) -> (5, 4)", 0.3},
+    {"any step: a king on column 1 looks only onto the board", "4:B.R..... 5:.r...... 6:..r.....", "(1, 4) -> (2, 3)"},
     // A king on (5, 4) trying the step back to (4, 3): the safe step judges it by the
     // backward safety test; the last safe step (reached when the cover test holds the king
     // beside Black's man on (6, 3)) by the mirrored forward test.

@@ -48,8 +48,7 @@ public:
 
     int pauses = 0;
     std::function<void()> duringPause; // what the user does while the computer waits
-    std::vector<std::string> messages;
-    std::vector<std::string> dumps;
+    std::vector<std::string> messages, dumps;
     bool ended = false;
 };
 
@@ -58,9 +57,8 @@ class ScriptedRandom final : public Random {
 public:
     explicit ScriptedRandom(std::vector<double> script = {}, double fallback = 0) : script(std::move(script)), fallback(fallback) {}
     double Rnd() override { return used.emplace_back(used.size() < script.size() ? script[used.size()] : fallback); }
-    std::vector<double> script;
+    std::vector<double> script, used;
     double fallback;
-    std::vector<double> used;
 };
 
 } // namespace jumpline::testing
