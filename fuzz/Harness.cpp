@@ -56,11 +56,6 @@ std::vector<std::string> computerOutcomes(const BoardArray &start)
     return ends;
 }
 
-int piecesOnBoard(const std::array<Piece, PieceCount> &pieces)
-{
-    return static_cast<int>(std::count_if(pieces.begin(), pieces.end(), [](const Piece &p) { return p.Visible; }));
-}
-
 enum Click : std::uint8_t { PressMultiJump, ReleaseMultiJump, TestMode, CloseTestWindow, Reset, Exit, Drop };
 
 class WatchedGame final : public Screen {
@@ -127,7 +122,8 @@ private:
     {
         played.messages.push_back(text);
         const Board &b = game.board; // a side is beaten: no piece left, or no move
-        const Colour loser = piecesOnBoard(b.Black) == 0 ? Colour::Black : piecesOnBoard(b.Red) == 0 ? Colour::Red : b.blnCurrentPlayer ? Colour::Red : Colour::Black;
+        const std::string shown = piecesPicture(b);
+        const Colour loser = shown.find_first_of("bB") == std::string::npos ? Colour::Black : shown.find_first_of("rR") == std::string::npos ? Colour::Red : b.blnCurrentPlayer ? Colour::Red : Colour::Black;
         if (!freelyPlaced && (!legalMoves(b.intBoard, loser).empty() || text.find(loser == Colour::Red ? "Black is" : "Red is") == std::string::npos))
             add("the message \"" + text + "\" with " + piecesPicture(b) + (b.blnCurrentPlayer ? ", Red" : ", Black") + " on move");
         judge(text == "Black can't move. Red is the victor!" && computerStart);
@@ -158,9 +154,7 @@ private:
     void check()
     {
         const Board &b = game.board;
-        const auto all = [](const std::array<Piece, PieceCount> &pieces, bool enabled) {
-            return std::all_of(pieces.begin(), pieces.end(), [&](const Piece &p) { return p.Enabled == enabled; });
-        };
+        const auto all = [](const auto &pieces, bool enabled) { return std::all_of(pieces.begin(), pieces.end(), [&](const Piece &p) { return p.Enabled == enabled; }); };
         if (std::exchange(newGame, false)) {
             if (piecesPicture(b) != boardPicture(b) || boardPicture(b) != boardPicture(testing::boardFromPicture(testing::kOpening)) ||
                 b.intAIMoves != 0 || b.intJumpCount != 0 || !(b.optMultiJump == MultiJumpButton{}) || b.blnCurrentPlayer != settings.optRed())

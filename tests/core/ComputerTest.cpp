@@ -181,6 +181,7 @@ const MoveCase kRescue[] = {
     {"king behind-left: a man at the edge escapes ahead", "3:.....R.. 4:b.....b.", "(7, 4) -> (8, 5)"},
     {"king behind-left: a man steps onto the landing cell", "4:..R..... 5:...b....", "(4, 5) -> (5, 6)"},
     {"king behind-left: a man steps ahead on the other side", "4:..R...b. 5:...b.... 7:.....r..", "(4, 5) -> (3, 6)"},
+    {"king behind-left: ... also from column 3", "1:.....b.. 3:.R...... 4:..b..... 6:....r...", "(3, 4) -> (2, 5)", 0, {6, 1}},
     {"king behind-left: a king two rows down steps back to cover", "4:..R..... 5:...b.... 7:.r.B.r..", "(4, 7) -> (5, 6)"},
     // (A king down on the right could cover too, but whenever it could, the step onto the
     // landing cell is safe, and comes first.)

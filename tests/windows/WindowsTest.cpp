@@ -139,13 +139,16 @@ TEST_F(Windows, ADragDropsOnlyOnADarkSquareOfThisWindowAndAPressOnTheBackgroundM
     main->loadedPasswordDialog()->hide();
     drag(centreOf({4, 3}), QPoint(290, 240));
     EXPECT_EQ(main->game.board.lblPlayer, "Red's");
-    // A left press on the background moves the window; no other press does.
+    // A left press on the background moves the window, which follows the pointer; no other press does.
     const QPoint start = main->pos();
-    drag(centreOf({1, 1}), centreOf({1, 1}) + QPoint(30, 20));
+    QTest::mousePress(main->windowHandle(), Qt::LeftButton, {}, centreOf({1, 1}));
+    QTest::mouseMove(main->windowHandle(), centreOf({1, 1}) + QPoint(30, 20));
+    const QPoint moving = main->pos();
+    QTest::mouseRelease(main->windowHandle(), Qt::LeftButton, {}, centreOf({1, 1})); // the pointer has kept its place in the window
     drag(centreOf({1, 1}), centreOf({1, 1}) + QPoint(30, 20), Qt::RightButton);
     drag(centreOf({4, 5}), centreOf({4, 5}) + QPoint(30, 20));
     drag(QPoint(564, 466), QPoint(594, 486)); // Reset
-    EXPECT_EQ(main->pos(), start + QPoint(30, 20));
+    EXPECT_EQ(std::tuple(moving, main->pos()), std::tuple(start + QPoint(30, 20), start + QPoint(30, 20)));
 }
 
 // Every click and key in the computer's pause is refused and leaves nothing behind; after
