@@ -57,6 +57,7 @@ TEST(ChangeTurn, AnnouncesTheVictorWhenASideHasNoPieceOrNoMove)
         {"Red's last piece taken", H, "3:.b......", false, "Black is the victor!", true},
         {"no piece on the board: Black is counted first", H, "", true, "Red is the victor!", true},
         {"Red has pieces but no move", H, redStuck, false, "Red can't move. Black is the victor!", true},
+        {"... against the computer too", C, redStuck, false, "Red can't move. Black is the victor!", true},
         {"Red has only a jump: it can move", H, "7:.b...... 8:r.......", false, nullptr, false},
         {"Black has pieces but no move", H, blackStuck, true, "Black can't move. Red is the victor!", true},
         {"... against the computer, which says so itself", C, blackStuck, true, nullptr, false},
