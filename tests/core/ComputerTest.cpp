@@ -209,6 +209,7 @@ const MoveCase kPhases[] = {
     {"cover test: a red king beyond a neighbour behind can", "3:.R...... 4:..b..... 5:...b....", "(3, 4) -> (2, 5)", 0.0, {4, 5}},
     {"edge step from column 2 when the step ahead is unsafe", "3:.b...... 5:...r....", "(2, 3) -> (1, 4)", 0.3},
     {"a king on column 2 steps back to the edge", "5:.B.R.... 6:b....... 8:..r.....", "(2, 5) -> (1, 4)"},
+    {"... but not onto a taken one", "4:b....... 5:.B.R.... 6:b....... 8:..r.....", "(2, 5) -> (3, 6)"},
     {"edge step from column 7", "4:......b. 6:....r...", "(7, 4) -> (8, 5)"},
     {"a king on column 7 steps back to the edge", "4:....R.B. 5:.......b 7:.....r..", "(7, 4) -> (8, 3)"},
     {"... but not onto a taken one", "3:.......b 4:....R.B. 5:.......b 7:.....r..", "(7, 4) -> (6, 5)"},

@@ -79,11 +79,7 @@ protected:
     void dragPiece(Cell from, Cell to) { drag(centreOf(from), centreOf(to)); }
     static void click(QWidget *window, QPoint at) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at); }
     static void press(QWidget *window, const char *button) { click(window, child(window, button)->geometry().center()); }
-    static void keys(QWidget *widget, std::initializer_list<QKeyCombination> pressed)
-    {
-        for (const QKeyCombination key : pressed)
-            QTest::keyClick(widget, key.key(), key.keyboardModifiers());
-    }
+    static void keys(QWidget *widget, std::initializer_list<QKeyCombination> pressed) { for (const QKeyCombination key : pressed) QTest::keyClick(widget, key.key(), key.keyboardModifiers()); }
     // The password dialog, opened by a double-click on the hot spot (17 x 17 px at (592, 328)).
     frmPassword &openPassword()
     {
