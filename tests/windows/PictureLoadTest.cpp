@@ -44,6 +44,8 @@ TEST(PictureLoad, RefusesABrokenPictureWithItsTrueReasonAndNamesTheFolder)
         {"colour masks all zero", 1, [] { return put(bitmap(32, 3, QByteArray(12, 0), QByteArray(10000, 0x7f))); }, "no visible colour"},
         {"alpha all zero", 1, [] { return put(bitmap(32, 3, QByteArray("\0\0\xff\0\0\xff\0\0\xff\0\0\0\0\0\0\xff", 16) + QByteArray(52, 0), QByteArray(10000, 0), 108)); }, "no visible colour"},
         {"alpha zero but in the top row", 1, [] { return put(bitmap(32, 3, QByteArray("\0\0\xff\0\0\xff\0\0\xff\0\0\0\0\0\0\xff", 16) + QByteArray(52, 0), QByteArray(9800, 0) + QByteArray(200, '\xff'), 108)) | put(good, "Images/Black.bmp") | put(good, "Images/RedKing.bmp") | put(good, "Images/BlackKing.bmp"); }, nullptr},
+        // (Its sizes are 16 bits; one bit a pixel: two 3-byte colours, rows of 8 bytes.)
+        {"a bitmap with the old 12-byte header", 1, [] { QByteArray b; QDataStream out(&b, QIODeviceBase::WriteOnly); out.setByteOrder(QDataStream::LittleEndian); out << quint16(0x4d42) << quint32(432) << quint32(0) << quint32(32) << quint32(12) << quint16(50) << quint16(50) << quint16(1) << quint16(1); return put(b + QByteArray(6, 0x40) + QByteArray(400, 0)); }, nullptr},
         {"good pictures, standard input closed, the working directory's name past the system's path limit", 60, [] { return put(good, "Images/Black.bmp") | put(good, "Images/RedKing.bmp") | put(good, "Images/BlackKing.bmp") | close(0); }, nullptr},
     };
     char root[] = "/tmp/jumpline-pictures.XXXXXX", *const here = getcwd(nullptr, 0);
