@@ -23,8 +23,9 @@ work=${X11_TMP:-$(mktemp -d "${TMPDIR:-/tmp}/jumpline-badinput.XXXXXX")}
 here=$work/here beside=$work/beside passed=0 failed=0
 mkdir "$beside" && cp "$program" "$beside/"
 # A display number where no X server runs (no socket, no lock file): the headless cases name
-# it, and the x11 cases start servers of their own on it.
-spare=200
+# it, and the x11 cases start servers of their own on it; each group has its own range, so the
+# two can run at once.
+spare=$([ "$group" = x11 ] && echo 300 || echo 200)
 while [ -e "/tmp/.X11-unix/X$spare" ] || [ -e "/tmp/.X$spare-lock" ]; do spare=$((spare + 1)); done
 # At exit: the server of the test's own (see serve), killed, and its socket; the test's folders.
 xvfb='' && trap '[ -z "$xvfb" ] || { kill -KILL $xvfb; wait $xvfb 2>/dev/null; rm -f /tmp/.X11-unix/X$spare /tmp/.X$spare-lock; }; x11_cleanup; rm -rf "$work"' EXIT
@@ -88,6 +89,7 @@ EOF
 # Servers of the test's own, started without -noreset: such a server resets when its last
 # client leaves, so nothing else may connect before the program holds its own connection.
 serve() {
+    : >"$work/ready" # the last server's number must not pass for this one's
     Xvfb ":$spare" -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$work/ready" 2>/dev/null &
     xvfb=$!
     until [ -s "$work/ready" ] || ! kill -0 $xvfb 2>/dev/null; do sleep 0.005; done

@@ -28,7 +28,7 @@ x11_start() {
     for tool in Xvfb xdotool import convert; do
         command -v "$tool" >/dev/null || x11_skip "no X server could be started: $tool is missing (run scripts/setup.sh)"
     done
-    X11_TMP=$(mktemp -d)
+    X11_TMP=$(mktemp -d) && : >"$X11_TMP/display"
     trap x11_cleanup EXIT
     Xvfb -displayfd 3 -screen 0 "$X11_SCREEN" -noreset -nolisten tcp 3>"$X11_TMP/display" 2>"$X11_TMP/xvfb.log" &
     X11_XVFB_PID=$!
