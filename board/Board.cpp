@@ -266,6 +266,10 @@ DropResult Board::Square_DragDrop(std::int16_t intSquare, PieceRef dragged, bool
 bool Board::CanMove() const
 {
     const Colour mover = blnCurrentPlayer ? Colour::Red : Colour::Black;
+    // Each move is tried on a copy, as a fresh turn's first drop.
+    Board start = *this;
+    start.intJumpCount = 0;
+    start.optMultiJump = MultiJumpButton{};
     for (std::int16_t i = 0; i < PieceCount; ++i) {
         const PieceRef ref{mover, i};
         if (!piece(ref).Visible)
@@ -277,9 +281,7 @@ bool Board::CanMove() const
                     const Cell to{from.col + distance * dc, from.row + distance * dr};
                     if (!onBoard(to.col, to.row))
                         continue;
-                    Board trial = *this;
-                    trial.intJumpCount = 0;
-                    trial.optMultiJump = MultiJumpButton{};
+                    Board trial = start;
                     if (trial.Square_DragDrop(static_cast<std::int16_t>(squareIndex(to)), ref, false) == DropResult::Completed)
                         return true;
                 }

@@ -31,7 +31,7 @@ bool frmMain::startDrag(PieceRef piece, QPoint grip, bool byKeys)
 {
     if (drag || game.ComputerToMove() || !game.board.piece(piece).Enabled)
         return false;
-    const QWidget *widget = (piece.colour == Colour::Red ? Red : Black)[static_cast<std::size_t>(piece.index)];
+    const QWidget *widget = pieceWidget(piece);
     drag = Drag{piece, grip, byKeys};
     outline->setGeometry(widget->geometry());
     outline->show();
@@ -178,7 +178,7 @@ void frmMain::pickUpOrDrop()
     const QPoint middle = focusedSquare()->geometry().center();
     for (const Colour colour : {Colour::Red, Colour::Black})
         for (std::int16_t i = 0; i < PieceCount; ++i) {
-            const QWidget *widget = (colour == Colour::Red ? Red : Black)[static_cast<std::size_t>(i)];
+            const QWidget *widget = pieceWidget({colour, i});
             if (widget->isVisible() && widget->geometry().contains(middle) && startDrag({colour, i}, {}, true))
                 return;
         }

@@ -68,7 +68,7 @@ void frmMain::createControls()
             const PieceRef ref{design.control == Control::Red ? Colour::Red : Colour::Black, index};
             auto *piece = new PieceWidget([this, ref](QPoint grip) { return startDrag(ref, grip); }, this);
             fillWith(piece, LightGrey);
-            (ref.colour == Colour::Red ? Red : Black)[static_cast<std::size_t>(index)] = piece;
+            pieceWidget(ref) = piece;
             widget = piece;
             break;
         }

@@ -51,6 +51,12 @@ struct Folder {
     QString shown;
 };
 
+// A file as messages name it: "folder/name", quoted.
+QString shownFile(const Folder &folder, const QString &name)
+{
+    return QStringLiteral("\"%1/%2\"").arg(folder.shown, name);
+}
+
 QString systemError(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
@@ -165,7 +171,7 @@ enum class Lookup { Missing, Read, Fault };
 Lookup readFile(const Folder &folder, const QString &name, QByteArray &bytes, QString &problem)
 {
     const QByteArray path = folder.path + '/' + QFile::encodeName(name);
-    const QString shown = QStringLiteral("\"%1/%2\"").arg(folder.shown, name);
+    const QString shown = shownFile(folder, name);
     struct stat status {};
     const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
@@ -271,7 +277,7 @@ PictureLoad load(const std::vector<Folder> &folders)
             QByteArray bytes;
             const Lookup lookup = readFile(folder, name, bytes, problem);
             if (lookup == Lookup::Read)
-                pixmap = decodePicture(bytes, QStringLiteral("\"%1/%2\"").arg(folder.shown, name), problem);
+                pixmap = decodePicture(bytes, shownFile(folder, name), problem);
             if (lookup != Lookup::Missing)
                 break;
         }

@@ -111,6 +111,11 @@ void frmMain::Form_Load()
     syncWidgetsWithGame();
 }
 
+jumpline::PieceWidget *&frmMain::pieceWidget(PieceRef piece)
+{
+    return (piece.colour == Colour::Red ? Red : Black)[static_cast<std::size_t>(piece.index)];
+}
+
 void frmMain::syncWidgetsWithGame()
 {
     const Board &board = game.board;
@@ -118,7 +123,7 @@ void frmMain::syncWidgetsWithGame()
         for (const Colour colour : {Colour::Red, Colour::Black}) {
             const PieceRef ref{colour, static_cast<std::int16_t>(i)};
             const Piece &piece = board.piece(ref);
-            PieceWidget *widget = (colour == Colour::Red ? Red : Black)[i];
+            PieceWidget *widget = pieceWidget(ref);
             widget->move(twipsToPixels(piece.Left, ratio.x), twipsToPixels(piece.Top, ratio.y));
             widget->setPicture(pictures[piece.picture]);
             widget->setVisible(piece.Visible);

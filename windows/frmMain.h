@@ -103,6 +103,7 @@ private:
     void lblPassword_DblClick();
     void afterGame(); // the widgets, and what a screen reader hears, after the game has acted
     frmTest &loadTestWindow(); // hidden, if it was not loaded
+    jumpline::PieceWidget *&pieceWidget(jumpline::PieceRef piece); // the piece's place in Red or Black
 
     // MainInput.cpp
     bool startDrag(jumpline::PieceRef piece, QPoint grip, bool byKeys = false);
