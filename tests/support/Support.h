@@ -44,12 +44,12 @@ public:
     void Pause() override { ++pauses; if (duringPause) duringPause(); }
     void ShowMessage(const std::string &text) override { messages.push_back(text); }
     void ShowBoardDump(const std::string &text) override { dumps.push_back(text); }
-    void EndProgram() override { ended = true; }
+    void EndProgram() override { ++ends; }
 
     int pauses = 0;
     std::function<void()> duringPause; // what the user does while the computer waits
     std::vector<std::string> messages, dumps;
-    bool ended = false;
+    int ends = 0; // the program is ended once, however it comes to end
 };
 
 // Hands out `script`, then `fallback`, and keeps every number it handed out.

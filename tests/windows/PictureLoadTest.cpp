@@ -38,6 +38,10 @@ TEST(PictureLoad, RefusesABrokenPictureWithItsTrueReasonAndNamesTheFolder)
         {"a FIFO, in a folder named in Latin-1 \xe9", 1, [] { return unlink("Images/Red.bmp") | mkfifo("Images/Red.bmp", 0600); }, "not a regular file"},
         {"a folder", 1, [] { return unlink("Images/Red.bmp") | mkdir("Images/Red.bmp", 0700); }, "not a regular file"},
         {"a symbolic link loop", 1, [] { return unlink("Images/Red.bmp") | symlink("Red.bmp", "Images/Red.bmp"); }, "loop"},
+        {"a symbolic link to nothing", 1, [] { return unlink("Images/Red.bmp") | symlink("Gone.bmp", "Images/Red.bmp"); }, "link to nothing"},
+        // Colour masks of which one is not zero: the picture shows that colour.
+        {"only a red mask", 1, [] { return put(bitmap(32, 3, QByteArray("\xff\0\0\0\0\0\0\0\0\0\0\0", 12), QByteArray(10000, 0x7f))); }, nullptr},
+        {"only a green mask", 1, [] { return put(bitmap(32, 3, QByteArray("\0\0\0\0\xff\0\0\0\0\0\0\0", 12), QByteArray(10000, 0x7f))); }, nullptr},
         {"an unreadable file", 1, [] { return chmod("Images/Red.bmp", 0); }, "cannot be read"},
         {"an unreadable folder", 1, [] { return chmod("Images", 0600); }, "cannot be read"},
         {"run-length encoded, cut short", 1, [] { return put(bitmap(8, 1, QByteArray(4, 0x40), row.repeated(25))); }, "cut short"},

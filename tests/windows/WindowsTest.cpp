@@ -4,6 +4,7 @@
 // mouse and by keys at a real server and read the screen reader's tree; these look closer.)
 #include "support/Support.h"
 #include "windows/Controls.h"
+#include "windows/Resources.h"
 #include "windows/frmMain.h"
 #include "windows/frmPassword.h"
 #include "windows/frmSplash.h"
@@ -54,13 +55,7 @@ class Windows : public ::testing::Test {
 protected:
     ~Windows() override { setTwipsPerPixelForTests(std::nullopt); }
 
-    template <typename Window>
-    static Window &shown(Window &window)
-    {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        return window;
-    }
+    template <typename Window> static Window &shown(Window &window) { window.show(); EXPECT_TRUE(QTest::qWaitForWindowExposed(&window)); return window; }
     frmMain &open() { return shown(*(main = std::make_unique<frmMain>(settings, random, pictures, &screen))); }
     frmSplash &openSplash()
     {
@@ -81,11 +76,7 @@ protected:
     static void press(QWidget *window, const char *button) { click(window, child(window, button)->geometry().center()); }
     static void keys(QWidget *widget, std::initializer_list<QKeyCombination> pressed) { for (const QKeyCombination key : pressed) QTest::keyClick(widget, key.key(), key.keyboardModifiers()); }
     // The password dialog, opened by a double-click on the hot spot (17 x 17 px at (592, 328)).
-    frmPassword &openPassword()
-    {
-        QTest::mouseDClick(main->windowHandle(), Qt::LeftButton, {}, {600, 336});
-        return *main->loadedPasswordDialog();
-    }
+    frmPassword &openPassword() { QTest::mouseDClick(main->windowHandle(), Qt::LeftButton, {}, {600, 336}); return *main->loadedPasswordDialog(); }
 
     Settings settings;
     ScriptedRandom random;
@@ -98,6 +89,8 @@ protected:
 TEST_F(Windows, TheWindowsKeepTheirLookOnEveryScreen)
 {
     expectLooks(&open(), "main");
+    EXPECT_EQ(child(main.get(), "optMultiJump")->toolTip(), "Press to make a multi jump.  Press again to end turn.");
+    EXPECT_EQ(applicationIcon().availableSizes(), (QList<QSize>{{16, 16}, {24, 24}, {32, 32}})) << "every size of the icon is found";
     main->game.board = boardFromPicture("1:.R...... 5:...r.... 8:B.......");
     main->game.cmdTestMode_Click();
     main->game.SetMultiJump(true);
@@ -162,7 +155,7 @@ TEST_F(Windows, TheComputersPauseRefusesClicksAndKeysWithoutATrace)
         EXPECT_EQ(std::tuple(multiJump->isChecked(), text(main.get(), "lblPlayer")), std::tuple(false, "Black's"));
     };
     dragPiece({3, 6}, {4, 5});
-    EXPECT_EQ(std::tuple(multiJump->isChecked(), screen.ended, main->game.board.intAIMoves, text(main.get(), "lblPlayer")), std::tuple(false, false, 1, "Red's"));
+    EXPECT_EQ(std::tuple(multiJump->isChecked(), screen.ends, main->game.board.intAIMoves, text(main.get(), "lblPlayer")), std::tuple(false, 0, 1, "Red's"));
     EXPECT_EQ(std::tuple(screen.dumps.size(), screen.dumps.back()), std::tuple(2u, main->game.board.PrintBoard())) << "a dump after each move";
     expectLooks(multiJump, "multi-jump-released");
     EXPECT_EQ(main->accessibleDescription(), "Black moved d6 to c5");
@@ -203,7 +196,7 @@ TEST_F(Windows, KeysPlayAsTheMouseDoes)
     keys(board, {Qt::Key_Down, Qt::Key_Down, Qt::Key_Right, Qt::Key_Down, Qt::Key_Down, Qt::Key_Space, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Space});
     EXPECT_EQ(boardPicture(main->game.board), "1:.b.b.b.b 2:b.b.b.b. 3:.b.b.b.b 6:r...r.r. 7:.r.r.r.r 8:r.r.r.r.");
     keys(board, {Qt::Key_Left, Qt::Key_Left, Qt::CTRL | Qt::Key_Q});
-    EXPECT_EQ(std::tuple(marks[0]->geometry(), screen.ended), std::tuple(child(board, square(22))->geometry(), true));
+    EXPECT_EQ(std::tuple(marks[0]->geometry(), screen.ends), std::tuple(child(board, square(22))->geometry(), 1));
 }
 
 // The window's own screen: the victor in a box titled "Jumpline" without an icon, then the
@@ -263,7 +256,7 @@ TEST_F(Windows, TheStartUpWindowChoosesTheGameAndExitClosesTheWindowsInOrder)
     for (QObject *window : std::initializer_list<QObject *>{splash.get(), splash->mainWindow(), &splash->mainWindow()->ShowTestWindow()})
         window->installEventFilter(&closes);
     press(splash->mainWindow(), "cmdExit");
-    EXPECT_EQ(std::tuple(closes.order, screen.ended), std::tuple("frmSplash frmTest frmMain ", true));
+    EXPECT_EQ(std::tuple(closes.order, screen.ends), std::tuple("frmSplash frmTest frmMain ", 1));
 }
 
 // Only a double-click on the spot opens the dialog; a wrong code empties the box; Cancel, or
