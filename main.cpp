@@ -1,6 +1,6 @@
 // Jumpline: draughts for two people at one screen, or one person against the computer.
 
-#include "game/Random.h"
+#include "outside/Random.h"
 #include "game/Settings.h"
 #include "windows/Display.h"
 #include "windows/Pictures.h"

@@ -6,7 +6,7 @@
 //
 // Target on the development machine: a drop or a computer decision under 50 us.
 #include "computer/Computer.h"
-#include "fuzz/Harness.h"
+#include "support/Referee.h"
 #include "game/Game.h"
 #include "support/Support.h"
 
@@ -30,7 +30,7 @@ constexpr std::string_view kJumpReady = ".b.b.b.b b.b.b.b. ........ ........ ...
 struct Rig {
     explicit Rig(Settings::Opponent opponent) : settings{opponent} {}
     Settings settings;
-    fuzz::SeededRandom random{Seed};
+    testing::SeededRandom random{Seed};
     testing::FakeScreen screen;
     Game game{settings, random, screen};
 };
@@ -42,7 +42,7 @@ void timeDrop(benchmark::State &state, Settings::Opponent opponent, std::string_
 {
     Rig rig(opponent);
     const Board prepared = boardFromPicture(picture);
-    const PieceRef piece = *testing::pieceAt(prepared, from);
+    const PieceRef piece = *prepared.pieceOn(from);
     const auto square = static_cast<std::int16_t>(squareIndex(to));
     rig.game.board = prepared;
     rig.game.Square_DragDrop(square, piece);
@@ -95,7 +95,7 @@ void timeComputerMove(benchmark::State &state, std::string_view picture, std::in
     Board prepared = boardFromPicture(picture, false);
     prepared.intAIMoves = aiMoves;
     Board board = prepared;
-    fuzz::SeededRandom random(Seed);
+    testing::SeededRandom random(Seed);
     testing::FakeScreen screen;
     Computer computer(board, random, screen);
     if (computer.ComputerMove() != Computer::Outcome::Moved || screen.pauses != 1) {

@@ -21,6 +21,20 @@ Cell Board::cellOf(const Piece &p) const
     return {twipsToCell(p.Left, intTwipsX), twipsToCell(p.Top, intTwipsY)};
 }
 
+std::optional<PieceRef> Board::pieceOn(Cell cell, std::optional<Colour> colour) const
+{
+    for (const Colour c : {Colour::Red, Colour::Black}) {
+        if (colour && c != *colour)
+            continue;
+        for (std::int16_t i = 0; i < PieceCount; ++i) {
+            const Piece &p = piece({c, i});
+            if (p.Visible && p.Left == pieceLeft(cell.col) && p.Top == pieceTop(cell.row))
+                return PieceRef{c, i};
+        }
+    }
+    return std::nullopt;
+}
+
 Piece &Board::piece(PieceRef ref)
 {
     assert(ref.index >= 0 && ref.index < PieceCount);

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace jumpline {
@@ -137,6 +138,11 @@ public:
     Twips parkLeft() const { return ParkLeftPx * intTwipsX; }
     Twips parkTop() const { return ParkTopPx * intTwipsY; }
     Cell cellOf(const Piece &p) const; // the cell a piece on the board stands on
+
+    // The piece standing on a dark cell, of either colour or of the one given. Where test
+    // mode has put more than one there, the first of Red(0..11), Black(0..11): the one
+    // drawn on top, which a press there takes.
+    std::optional<PieceRef> pieceOn(Cell cell, std::optional<Colour> colour = std::nullopt) const;
 
     Piece &piece(PieceRef ref);
     const Piece &piece(PieceRef ref) const;

@@ -1,15 +1,14 @@
 // Phase 1 of the computer's move: captures, and the multi-jumps that continue them.
 #include "computer/Computer.h"
 
-#include "game/Random.h"
-#include "game/Screen.h"
+#include "outside/Screen.h"
 
 namespace jumpline {
 
 // Backwards only for a king, whose kingship is read from its flag, never from intBoard.
 bool Computer::captureRange(std::int16_t i, Cell p, int d) const
 {
-    return (d <= 2 || king(i)) && twoCellRange(d, p);
+    return (d <= 2 || king(i)) && reaches(p, d, 2);
 }
 
 // From P in direction d over M onto J: the range holds, M is red and J is empty.
@@ -27,23 +26,18 @@ bool Computer::captures()
 {
     for (int pass = 0; pass < 2; ++pass) {
         const bool captured = visitPieces(startPiece(), [&](std::int16_t i, Cell p) {
-            const int d0 = drawInt(random, 4, 1);
-            for (int k = 0; k < 4; ++k) {
-                const int d = rotatedDirection(d0, k);
+            return firstDirection([&](int d) {
                 if (!captureRange(i, p, d))
-                    continue;
+                    return false;
                 const Cell j = neighbour(p, d, 2);
                 auto col = static_cast<std::int16_t>(j.col), row = static_cast<std::int16_t>(j.row);
                 const bool again = CanJumpAgain(i, col, row); // asked in both passes: it draws a number
-                if (pass == 0 && !again)
-                    continue;
-                if (canCapture(i, p, d)) {
-                    capture(i, p, d);
-                    ComputerMultiJump(i, col, row);
-                    return true;
-                }
-            }
-            return false;
+                if ((pass == 0 && !again) || !canCapture(i, p, d))
+                    return false;
+                capture(i, p, d);
+                ComputerMultiJump(i, col, row);
+                return true;
+            });
         });
         if (captured)
             return true;
@@ -53,33 +47,24 @@ bool Computer::captures()
 
 bool Computer::CanJumpAgain(std::int16_t piece, std::int16_t col, std::int16_t row)
 {
-    // The start direction uses up a number but changes nothing: all four are looked at.
-    const int d0 = drawInt(random, 4, 1);
-    bool result = false;
-    for (int k = 0; k < 4; ++k) {
-        if (canCapture(piece, {col, row}, rotatedDirection(d0, k)))
-            result = true;
-    }
-    return result;
+    // The start direction uses up a number but changes nothing: any of the four will do.
+    return firstDirection([&](int d) { return canCapture(piece, {col, row}, d); });
 }
 
 void Computer::ComputerMultiJump(std::int16_t piece, std::int16_t &col, std::int16_t &row)
 {
     for (;;) {
         screen.Pause();
-        const int d0 = drawInt(random, 4, 1);
-        bool captured = false;
-        for (int k = 0; k < 4 && !captured; ++k) {
-            const int d = rotatedDirection(d0, k);
-            if (canCapture(piece, {col, row}, d)) {
-                capture(piece, {col, row}, d);
-                const Piece &p = board.Black[static_cast<std::size_t>(piece)];
-                col = static_cast<std::int16_t>(p.Left);
-                row = static_cast<std::int16_t>(p.Top);
-                board.ConvertCoordinates(col, row);
-                captured = true;
-            }
-        }
+        const bool captured = firstDirection([&](int d) {
+            if (!canCapture(piece, {col, row}, d))
+                return false;
+            capture(piece, {col, row}, d);
+            const Piece &p = board.Black[static_cast<std::size_t>(piece)];
+            col = static_cast<std::int16_t>(p.Left);
+            row = static_cast<std::int16_t>(p.Top);
+            board.ConvertCoordinates(col, row);
+            return true;
+        });
         if (!captured)
             return;
     }
@@ -102,13 +87,7 @@ void Computer::capture(std::int16_t i, Cell p, int d)
     }
     board.SetBoardValue(0, static_cast<std::int16_t>(p.col), static_cast<std::int16_t>(p.row), Empty);
     board.SetBoardValue(0, jCol, jRow, king(i) ? BlackKing : BlackMan);
-    auto JX = jCol, JY = jRow;
-    board.ConvertCoordinates(JX, JY);
-    Piece &black = board.Black[static_cast<std::size_t>(i)];
-    black.Visible = false;
-    black.Left = JX;
-    black.Top = JY;
-    black.Visible = true;
+    moveBlackPiece(i, j);
     if (last.captured.empty())
         last.from = p;
     last.to = j;

@@ -1,7 +1,6 @@
 #include "computer/Computer.h"
 
-#include "game/Random.h"
-#include "game/Screen.h"
+#include "outside/Screen.h"
 
 namespace jumpline {
 
@@ -33,15 +32,20 @@ void Computer::step(std::int16_t i, Cell from, Cell to)
     board.SetBoardValue(0, static_cast<std::int16_t>(from.col), static_cast<std::int16_t>(from.row), Empty);
     board.SetBoardValue(0, static_cast<std::int16_t>(to.col), static_cast<std::int16_t>(to.row),
                         king(i) ? BlackKing : BlackMan);
+    moveBlackPiece(i, to);
+    last.from = from;
+    last.to = to;
+}
+
+// Black piece i stands on the piece position of `to`.
+void Computer::moveBlackPiece(std::int16_t i, Cell to)
+{
     auto X = static_cast<std::int16_t>(to.col), Y = static_cast<std::int16_t>(to.row);
     board.ConvertCoordinates(X, Y);
     Piece &p = board.Black[static_cast<std::size_t>(i)];
-    p.Visible = false;
     p.Left = X;
     p.Top = Y;
     p.Visible = true;
-    last.from = from;
-    last.to = to;
 }
 
 // A red piece on (col, row + 2) could jump over D towards row 1 onto the cell beside P; one
@@ -116,22 +120,17 @@ bool Computer::safeStep(SafeStep kind)
 {
     const bool covered = kind == SafeStep::KeepingNeighboursCovered;
     return visitPieces(startPieceFirstMoveExcepted(), [&](std::int16_t i, Cell p) {
-        const int d0 = drawInt(random, 4, 1);
-        for (int k = 0; k < 4; ++k) {
-            const int d = rotatedDirection(d0, k);
-            if (d >= 3 && !king(i))
-                continue;
-            if (!twoCellRange(d, p))
-                continue;
+        return firstDirection([&](int d) {
+            if ((d >= 3 && !king(i)) || !reaches(p, d, 2))
+                return false;
             const Cell to = neighbour(p, d);
             const int x = Directions[d].dc;
             const bool safe = d <= 2 ? forwardSafe(p, x) : covered ? backwardSafe(p, x) : mirroredForwardSafe(p, x);
-            if (empty(to.col, to.row) && safe && (!covered || keepsNeighboursCovered(p, d))) {
-                step(i, p, to);
-                return true;
-            }
-        }
-        return false;
+            if (!empty(to.col, to.row) || !safe || (covered && !keepsNeighboursCovered(p, d)))
+                return false;
+            step(i, p, to);
+            return true;
+        });
     });
 }
 
@@ -176,20 +175,15 @@ bool Computer::edgeStep()
 bool Computer::anyStep()
 {
     return visitPieces(startPiece(), [&](std::int16_t i, Cell p) {
-        const int d0 = drawInt(random, 4, 1);
-        for (int k = 0; k < 4; ++k) {
-            const int d = rotatedDirection(d0, k);
-            if (d >= 3 && !king(i))
-                continue;
-            if (!oneCellRange(d, p))
-                continue;
+        return firstDirection([&](int d) {
+            if ((d >= 3 && !king(i)) || !reaches(p, d, 1))
+                return false;
             const Cell to = neighbour(p, d);
-            if (empty(to.col, to.row)) {
-                step(i, p, to);
-                return true;
-            }
-        }
-        return false;
+            if (!empty(to.col, to.row))
+                return false;
+            step(i, p, to);
+            return true;
+        });
     });
 }
 

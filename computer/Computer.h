@@ -9,13 +9,13 @@
 #pragma once
 
 #include "board/Board.h"
+#include "outside/Random.h"
 
 #include <cstdint>
 #include <vector>
 
 namespace jumpline {
 
-class Random;
 class Screen;
 
 // Board directions, as seen by Black: 1 and 2 ahead (towards row 8), 3 and 4 back.
@@ -30,28 +30,12 @@ constexpr Cell neighbour(Cell p, int d, int distance = 1)
     return {p.col + distance * Directions[d].dc, p.row + distance * Directions[d].dr};
 }
 
-// Where a move in direction d keeps its cells on the board. A capture, and the safe steps
-// whose tests look two cells out, need two free columns and rows that way; any step one.
-constexpr bool twoCellRange(int d, Cell p)
+// Whether the cell `distance` steps from p in direction d lies on the board. A capture, and
+// the safe steps whose tests look two cells out, need two; any step one.
+constexpr bool reaches(Cell p, int d, int distance)
 {
-    switch (d) {
-    case 1: return p.col >= 3 && p.row <= 6;
-    case 2: return p.col <= 6 && p.row <= 6;
-    case 3: return p.col >= 3 && p.row >= 3;
-    case 4: return p.col <= 6 && p.row >= 3;
-    }
-    return false;
-}
-
-constexpr bool oneCellRange(int d, Cell p)
-{
-    switch (d) {
-    case 1: return p.col >= 2 && p.row <= 7;
-    case 2: return p.col <= 7 && p.row <= 7;
-    case 3: return p.col >= 2 && p.row >= 2;
-    case 4: return p.col <= 7 && p.row >= 2;
-    }
-    return false;
+    const Cell c = neighbour(p, d, distance);
+    return onBoard(c.col, c.row);
 }
 
 // What one move of the computer did: the piece's first and last cell and, for a capture,
@@ -101,7 +85,11 @@ private:
     int startPiece();
     int startPieceFirstMoveExcepted();
 
+    template <typename Try>
+    bool firstDirection(Try tryDirection);
+
     void step(std::int16_t i, Cell from, Cell to);
+    void moveBlackPiece(std::int16_t i, Cell to);
     bool coverStep(Cell from, Cell to);
     void capture(std::int16_t i, Cell from, int d);
     bool captureRange(std::int16_t i, Cell from, int d) const;
@@ -146,5 +134,17 @@ bool Computer::visitPieces(int firstPiece, Examine examine)
 
 // The directions from d0 round in cyclic order: d0, d0 + 1, ..., 4, 1, ..., d0 - 1.
 constexpr int rotatedDirection(int d0, int k) { return (d0 - 1 + k) % 4 + 1; }
+
+// Draws a start direction and tries the four directions from it in cyclic order until
+// tryDirection(d) returns true.
+template <typename Try>
+bool Computer::firstDirection(Try tryDirection)
+{
+    const int d0 = drawInt(random, 4, 1);
+    for (int k = 0; k < 4; ++k)
+        if (tryDirection(rotatedDirection(d0, k)))
+            return true;
+    return false;
+}
 
 } // namespace jumpline

@@ -7,8 +7,6 @@
 // s is +1 for a threat from the left, -1 for one from the right.
 #include "computer/Computer.h"
 
-#include "game/Random.h"
-
 namespace jumpline {
 
 namespace {
@@ -20,17 +18,13 @@ constexpr bool onBoardColumn(int col) { return col >= 1 && col <= BoardSize; }
 bool Computer::rescue()
 {
     return visitPieces(startPiece(), [&](std::int16_t i, Cell p) {
-        const int d0 = drawInt(random, 4, 1);
-        for (int k = 0; k < 4; ++k) {
+        return firstDirection([&](int t) {
             // A piece on the outer edge cannot be captured.
             if (p.col < 2 || p.col > 7 || p.row < 2 || p.row > 7)
-                continue;
-            const int t = rotatedDirection(d0, k);
+                return false;
             const int s = t % 2 == 1 ? +1 : -1;
-            if (t <= 2 ? rescueFromAhead(i, p, s) : rescueFromBehind(i, p, s))
-                return true;
-        }
-        return false;
+            return t <= 2 ? rescueFromAhead(i, p, s) : rescueFromBehind(i, p, s);
+        });
     });
 }
 
@@ -38,16 +32,10 @@ bool Computer::rescue()
 // no piece is found there (the pieces and intBoard disagree), nothing moves.
 bool Computer::coverStep(Cell from, Cell to)
 {
-    auto X = static_cast<std::int16_t>(from.col), Y = static_cast<std::int16_t>(from.row);
-    board.ConvertCoordinates(X, Y);
-    for (std::int16_t k = 0; k < PieceCount; ++k) {
-        const Piece &p = board.Black[static_cast<std::size_t>(k)];
-        if (p.Left == X && p.Top == Y) {
-            step(k, from, to);
-            return true;
-        }
-    }
-    return false;
+    const std::optional<PieceRef> piece = board.pieceOn(from, Colour::Black);
+    if (piece)
+        step(piece->index, from, to);
+    return piece.has_value();
 }
 
 // A red piece on T = (col - s, row + 1) threatens to land on L = (col + s, row - 1).

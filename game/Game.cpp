@@ -1,7 +1,7 @@
 #include "game/Game.h"
 
-#include "game/Random.h"
-#include "game/Screen.h"
+#include "outside/Random.h"
+#include "outside/Screen.h"
 
 #include <algorithm>
 #include <cctype>
@@ -83,6 +83,13 @@ void Game::ChangeTurn()
         enablePieces(Colour::Red, false);
     }
 
+    announceVictor();
+}
+
+// A side with no piece left has lost, and so has a side on move with pieces but no move
+// (outside test mode; the computer says so itself when it is stuck).
+void Game::announceVictor()
+{
     const auto onBoard = [](const Piece &p) { return p.Visible; };
     const bool blackLeft = std::any_of(board.Black.begin(), board.Black.end(), onBoard);
     const bool redLeft = std::any_of(board.Red.begin(), board.Red.end(), onBoard);
@@ -96,7 +103,6 @@ void Game::ChangeTurn()
         screen.ShowMessage("Black is the victor!");
         NewGame();
     } else if (!settings.blnTestMode && (board.blnCurrentPlayer || settings.optHuman()) && !board.CanMove()) {
-        // A side with pieces but no move has lost. The computer says so itself when it is stuck.
         screen.ShowMessage(board.blnCurrentPlayer ? "Red can't move. Black is the victor!"
                                                   : "Black can't move. Red is the victor!");
         NewGame();
@@ -130,10 +136,16 @@ void Game::PrintBoard()
     screen.ShowBoardDump(board.PrintBoard());
 }
 
-void Game::Square_DragDrop(std::int16_t intSquare, PieceRef piece)
+bool Game::MayDrag(PieceRef piece) const
 {
     // No piece moves while the computer thinks, not even one that test mode has enabled.
-    if (blnComputerMoving)
+    const Piece &p = board.piece(piece);
+    return !blnComputerMoving && p.Visible && p.Enabled;
+}
+
+void Game::Square_DragDrop(std::int16_t intSquare, PieceRef piece)
+{
+    if (!MayDrag(piece) || (intSquare == DeleteSquare && !board.DeleteEnabled))
         return;
     if (board.Square_DragDrop(intSquare, piece, settings.blnTestMode) != DropResult::Completed)
         return;
@@ -190,6 +202,13 @@ void Game::cmdTestMode_Click()
         enablePieces(board.blnCurrentPlayer ? Colour::Black : Colour::Red, false);
         board.DeleteEnabled = false;
         board.DeleteVisible = false;
+        // Free placement may have left a side beaten. (While the computer moves, the turn
+        // change that follows its move looks.)
+        if (!blnComputerMoving) {
+            announceVictor();
+            if (blnGameOver)
+                NewGame();
+        }
     } else {
         settings.blnTestMode = true;
         enablePieces(Colour::Black, true);

@@ -40,7 +40,13 @@ public:
     // Shows the board dump on the test window.
     void PrintBoard();
 
-    // A piece dropped on Square(intSquare): the human move, the dump, then the hand-over.
+    // Whether a piece may be picked up now: on the board, free to move (a piece of the side
+    // on move, any piece in test mode), and not while the computer moves.
+    bool MayDrag(PieceRef piece) const;
+
+    // A piece dropped on Square(intSquare): the human move, the dump, then the hand-over. A
+    // piece that may not be dragged, or a drop on "Delete" while it is not shown, changes
+    // nothing, so no window can make a position the rules do not allow.
     void Square_DragDrop(std::int16_t intSquare, PieceRef piece);
 
     // Whether a click on Reset, Exit or Multi Jump is admitted: not during the computer's turn.
@@ -54,7 +60,8 @@ public:
     void SetMultiJump(bool pressed);
     void optMultiJump_Click();
 
-    // "Test Mode On/Off": free placement on or off.
+    // "Test Mode On/Off": free placement on or off. Switched off, it ends the game as a turn
+    // change does when a side has no piece left or the side on move no move.
     void cmdTestMode_Click();
     // The test window is closing: test mode does not outlive it.
     void TestWindowClosing();
@@ -64,6 +71,7 @@ public:
 
 private:
     void enablePieces(Colour colour, bool enabled);
+    void announceVictor();
 
     Settings &settings;
     Screen &screen;

@@ -2,8 +2,8 @@
 // buttons and the hot spot, and the screen that the game pauses on and speaks through.
 #include "windows/frmMain.h"
 
-#include "game/Pause.h"
-#include "game/Random.h"
+#include "outside/Pause.h"
+#include "outside/Random.h"
 #include "game/Settings.h"
 #include "windows/Controls.h"
 #include "windows/Look.h"

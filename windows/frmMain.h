@@ -9,7 +9,7 @@
 #pragma once
 
 #include "game/Game.h"
-#include "game/Screen.h"
+#include "outside/Screen.h"
 #include "windows/Pictures.h"
 #include "windows/ScaleFormToScreen.h"
 

@@ -43,7 +43,7 @@ Board prepared(const MoveCase &c)
     Board board = boardFromPicture(c.picture, false);
     board.intAIMoves = c.aiMoves;
     for (const auto &[index, cell] : {std::pair{4u, c.first}, std::pair{8u, c.eighth}}) {
-        const auto other = cell.col != 0 ? static_cast<std::size_t>(pieceAt(board, cell)->index) : index; // swap places and flags
+        const auto other = cell.col != 0 ? static_cast<std::size_t>(board.pieceOn(cell)->index) : index; // swap places and flags
         std::swap(board.Black[index], board.Black[other]);
         std::swap(board.blnBlackKing[index], board.blnBlackKing[other]);
     }

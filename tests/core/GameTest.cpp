@@ -1,8 +1,8 @@
 // The game's life: a new game, the turn change and the end of a game, the computer's turn
 // and the guard on the buttons, Multi Jump, test mode, and games played by the soak.
-#include "fuzz/Harness.h"
+#include "support/Referee.h"
 #include "game/Game.h"
-#include "game/Random.h"
+#include "outside/Random.h"
 #include "support/Support.h"
 
 #include <gtest/gtest.h>
@@ -16,6 +16,8 @@ using Opponent = Settings::Opponent;
 constexpr Opponent H = Opponent::Human, C = Opponent::Computer;
 const MultiJumpButton Pressed{1, CaptionColour::Red}, Released{};
 const std::string kOpeningShown = boardPicture(boardFromPicture(kOpening));
+
+std::int16_t square(Cell c) { return static_cast<std::int16_t>(squareIndex(c)); }
 
 struct Rig {
     explicit Rig(Opponent opponent = H, std::string_view picture = kOpening, bool redToMove = true)
@@ -31,7 +33,7 @@ struct Rig {
     FakeScreen screen;
     Game game{settings, random, screen};
 
-    void drag(Cell from, Cell to) { game.Square_DragDrop(static_cast<std::int16_t>(squareIndex(to)), *pieceAt(game.board, from)); }
+    void drag(Cell from, Cell to) { game.Square_DragDrop(square(to), *game.board.pieceOn(from)); }
 };
 
 // (The soak sees every new game open as it should; here what it cannot see.)
@@ -98,6 +100,59 @@ TEST(MultiJump, KeepsTheTurnForJumpsOfOnePieceUntilReleased)
     EXPECT_EQ(std::tuple(computer.screen.messages, piecesPicture(computer.game.board)), std::tuple(std::vector<std::string>{"Red is the victor!"}, kOpeningShown));
 }
 
+// One guard for every window: the drop of a piece that may not move now changes nothing.
+TEST(HumanDrop, OnlyAPieceThatMayMoveNowIsDropped)
+{
+    constexpr Colour R = Colour::Red, B = Colour::Black;
+    const struct { const char *name; Opponent opponent; bool redToMove; PieceRef piece; std::int16_t to; bool made; } cases[] = {
+        {"Red on move steps", H, true, {R, 0}, square({4, 5}), true},
+        {"Black, not on move, may not", H, true, {B, 0}, square({1, 4}), false},
+        {"a captured piece, parked, may not", H, true, {R, 1}, square({4, 5}), false},
+        {"Black on move against a person", H, false, {B, 0}, square({1, 4}), true},
+        {"Black never against the computer", C, false, {B, 0}, square({1, 4}), false},
+        {"onto \"Delete\" while it is not shown", H, true, {R, 0}, DeleteSquare, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig(c.opponent, "3:.b...... 6:..r.....", c.redToMove);
+        rig.game.Square_DragDrop(c.to, c.piece);
+        EXPECT_EQ(piecesPicture(rig.game.board) != "3:.b...... 6:..r.....", c.made);
+    }
+    Rig computer(C, "3:.b...... 6:..r.....");
+    std::vector<std::string> inPause;
+    computer.screen.duringPause = [&] { // test mode frees every piece, but not while the computer moves
+        inPause.push_back(piecesPicture(computer.game.board));
+        computer.game.cmdTestMode_Click();
+        computer.game.Square_DragDrop(square({1, 4}), {B, 0});
+        computer.game.Square_DragDrop(square({2, 5}), {R, 0});
+        inPause.push_back(piecesPicture(computer.game.board));
+    };
+    computer.game.Square_DragDrop(square({4, 5}), {R, 0});
+    EXPECT_EQ(inPause, (std::vector<std::string>{"3:.b...... 5:...r....", "3:.b...... 5:...r...."}));
+}
+
+// What test mode has placed is a game like any other once it is switched off.
+TEST(TestMode, SwitchedOffItEndsAGameThatItsPlacingHasDecided)
+{
+    const struct { const char *name; Opponent opponent; const char *picture; bool redToMove; const char *message; } cases[] = {
+        {"Black has no piece left", H, "6:..r.....", true, "Red is the victor!"},
+        {"... against the computer too", C, "6:..r.....", true, "Red is the victor!"},
+        {"Red has no piece left", H, "3:.b......", true, "Black is the victor!"},
+        {"Red on move has no move", C, "6:..b..... 7:.b...... 8:r.......", true, "Red can't move. Black is the victor!"},
+        {"Black on move has no move", H, "1:.......b 2:......r. 3:.....r..", false, "Black can't move. Red is the victor!"},
+        {"both can move", H, "3:.b...... 6:..r.....", true, nullptr},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig(c.opponent, c.picture, c.redToMove);
+        rig.game.cmdTestMode_Click(); // on: nothing is judged while pieces are placed freely
+        EXPECT_EQ(rig.screen.messages.size(), 0u);
+        rig.game.cmdTestMode_Click();
+        EXPECT_EQ(rig.screen.messages, c.message ? std::vector<std::string>{c.message} : std::vector<std::string>{});
+        EXPECT_EQ(std::tuple(piecesPicture(rig.game.board) == kOpeningShown, rig.game.blnGameOver), std::tuple(c.message != nullptr, false));
+    }
+}
+
 // (The soak sees what test mode frees and what switching it off leaves.)
 TEST(TestMode, TheAccessCodeIsKrovInAnyCase)
 {
@@ -114,13 +169,13 @@ TEST(Random, TheProgramsNumbersSpreadOverZeroToOne)
     EXPECT_TRUE(low >= 0 && low < 0.01 && high > 0.99 && high < 1) << low << " .. " << high;
 }
 
-// Games under watch (fuzz/Harness.h): every move legal, every rule of the game kept, and a
+// Games under watch (support/Referee.h): every move legal, every rule of the game kept, and a
 // side that cannot move told that it has lost.
 // JUMPLINE_SOAK_RUNS sets the number of runs: scripts/fuzz.sh plays 2,000 under the sanitizers.
 TEST(Soak, GamesKeepEveryRule)
 {
     const char *runs = std::getenv("JUMPLINE_SOAK_RUNS");
-    EXPECT_EQ(fuzz::soak(0, runs != nullptr ? std::atol(runs) : 400).problems, std::vector<std::string>{});
+    EXPECT_EQ(soak(0, runs != nullptr ? std::atol(runs) : 400).problems, std::vector<std::string>{});
 }
 
 } // namespace

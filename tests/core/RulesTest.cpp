@@ -30,7 +30,7 @@ TEST(HumanDrop, OnlyLegalMovesAreMade)
         const Board before = boardFromPicture(c.before, c.redToMove, 12, 10);
         Board board = before;
         const bool made = c.after != nullptr && *c.after != '=';
-        EXPECT_EQ(board.Square_DragDrop(square(c.to), *pieceAt(board, c.from), false),
+        EXPECT_EQ(board.Square_DragDrop(square(c.to), *board.pieceOn(c.from), false),
                   made ? DropResult::Completed : c.after ? DropResult::Unchanged : DropResult::Refused);
         EXPECT_EQ(std::tuple(piecesPicture(board), positionProblems(board), board.blnBlackKing, board.blnRedKing),
                   std::tuple(boardPicture(made ? boardFromPicture(c.after) : before), std::vector<std::string>{},
@@ -51,7 +51,7 @@ TEST(HumanDrop, TestModePlacesAnyPieceAnywhere)
     };
     for (const auto &c : cases) {
         Board board = boardFromPicture("4:..b..... 5:...R.... 6:..r.B...");
-        const PieceRef piece = *pieceAt(board, c.from);
+        const PieceRef piece = *board.pieceOn(c.from);
         const Board before = board;
         EXPECT_EQ(board.Square_DragDrop(c.to, piece, true), DropResult::Completed) << c.name;
         EXPECT_EQ(std::tuple(boardPicture(board), board.blnBlackKing, board.blnRedKing, board.piece(piece).Visible, positionProblems(board, true)),

@@ -106,13 +106,4 @@ std::vector<std::string> positionProblems(const Board &board, bool freelyPlaced)
     return problems;
 }
 
-std::optional<PieceRef> pieceAt(const Board &board, Cell cell)
-{
-    for (const Colour colour : {Colour::Red, Colour::Black})
-        for (std::int16_t i = 0; i < PieceCount; ++i)
-            if (board.piece({colour, i}).Visible && board.cellOf(board.piece({colour, i})) == cell)
-                return PieceRef{colour, i};
-    return std::nullopt;
-}
-
 } // namespace jumpline::testing

@@ -9,8 +9,8 @@
 #pragma once
 
 #include "board/Board.h"
-#include "game/Random.h"
-#include "game/Screen.h"
+#include "outside/Random.h"
+#include "outside/Screen.h"
 
 #include <functional>
 #include <optional>
@@ -35,9 +35,6 @@ std::string piecesPicture(const Board &board);
 // parking place (532, 35 px), a piece off its cell or with the wrong picture, two pieces on one cell,
 // intBoard out of step with the pieces (unless test mode has placed them freely).
 std::vector<std::string> positionProblems(const Board &board, bool freelyPlaced = false);
-
-// The visible piece standing on a cell, red before black.
-std::optional<PieceRef> pieceAt(const Board &board, Cell cell);
 
 class FakeScreen final : public Screen {
 public:

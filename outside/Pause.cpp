@@ -1,4 +1,4 @@
-#include "game/Pause.h"
+#include "outside/Pause.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "game/Random.h"
+#include "outside/Random.h"
 
 #include <algorithm>
 #include <chrono>
