@@ -50,10 +50,16 @@ int main(int argc, char *argv[])
     }
 
     // The start-up window comes first; "Start Game" makes the main window, which plays
-    // with the start-up window's settings.
+    // with the start-up window's settings and closes it first when the program ends.
     jumpline::ClockRandom random;
-    frmSplash splash([&](jumpline::Settings &settings) {
-        return std::make_unique<frmMain>(settings, random, *loaded.pictures);
+    frmSplash splash;
+    std::unique_ptr<frmMain> main; // goes before the settings it reads
+    QObject::connect(&splash, &frmSplash::startGame, [&] {
+        main = std::make_unique<frmMain>(splash.settings(), random, *loaded.pictures);
+        main->closeOnExit(&splash);
+        main->show();
+        main->activateWindow();
+        main->setFocus();
     });
     splash.show();
     return QApplication::exec();

@@ -1,5 +1,7 @@
 #include "windows/Controls.h"
 
+#include "windows/Look.h"
+
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,18 +73,76 @@ void PieceWidget::mousePressEvent(QMouseEvent *event)
         event->ignore();
 }
 
+namespace {
+
+bool byKey(const QFocusEvent *event)
+{
+    const Qt::FocusReason reason = event->reason();
+    return reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+}
+
+} // namespace
+
+FlatButton::FlatButton(const QString &caption, qreal points, bool bold, QWidget *parent) : QPushButton(caption, parent)
+{
+    setFont(designFont(points, bold));
+    setStyleSheet(buttonStyle(Qt::black));
+    setAutoDefault(false);
+    setDefault(false);
+}
+
+void FlatButton::focusInEvent(QFocusEvent *event)
+{
+    ring = byKey(event);
+    QPushButton::focusInEvent(event);
+}
+
+void FlatButton::focusOutEvent(QFocusEvent *event)
+{
+    ring = false;
+    QPushButton::focusOutEvent(event);
+}
+
+void FlatButton::paintEvent(QPaintEvent *event)
+{
+    QPushButton::paintEvent(event);
+    if (!ring)
+        return;
+    // Inside the part that the rounded outline leaves: black on the light grey.
+    constexpr int inset = 2, lineWidth = 2;
+    constexpr qreal cornerRadius = 5;
+    const QRect shown = mask().isEmpty() ? rect() : mask().boundingRect();
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::black, lineWidth));
+    const qreal edge = inset + lineWidth / 2.0;
+    painter.drawRoundedRect(QRectF(shown).adjusted(edge, edge, -edge, -edge), cornerRadius, cornerRadius);
+}
+
 RoundedFrame::RoundedFrame(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void RoundedFrame::focusInEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void RoundedFrame::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    QWidget::focusOutEvent(event);
+}
+
 void RoundedFrame::paintEvent(QPaintEvent *)
 {
-    constexpr int lineWidth = 2;
+    const int lineWidth = hasFocus() ? 4 : 2;
     constexpr qreal cornerRadius = 8;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, lineWidth));
+    painter.setPen(QPen(hasFocus() ? Qt::yellow : Qt::white, lineWidth));
     painter.setBrush(Qt::NoBrush);
     const qreal half = lineWidth / 2.0;
     painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), cornerRadius, cornerRadius);

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QPushButton>
 #include <QWidget>
 
 #include <functional>
@@ -54,13 +55,34 @@ private:
     std::function<bool(QPoint)> startDrag;
 };
 
+// A flat light grey push button, in the design's font. Focused by a key it shows a ring
+// inside its rounded outline; a click leaves no ring. Return and Escape press no button of
+// their own accord.
+class FlatButton : public QPushButton {
+    Q_OBJECT
+public:
+    FlatButton(const QString &caption, qreal points, bool bold, QWidget *parent);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool ring = false;
+};
+
 // A drawn rounded rectangle: a white outline, 2 px wide, no fill. Takes no mouse input.
+// Focused by a key (it frames the turn display, which the keys can reach), it is drawn
+// wider and in yellow.
 class RoundedFrame : public QWidget {
     Q_OBJECT
 public:
     explicit RoundedFrame(QWidget *parent);
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 };
 

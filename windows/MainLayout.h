@@ -12,6 +12,7 @@ namespace jumpline {
 
 inline constexpr int MainWidthPx = 618;
 inline constexpr int MainHeightPx = 518;
+inline constexpr int PanelLeftPx = 519; // the panel at the right; the board and its margin left of it
 
 enum class Control : std::uint8_t {
     Square, // Square(0)..Square(31), the dark cells; Square(32), "Delete"

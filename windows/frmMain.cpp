@@ -1,56 +1,40 @@
-// The main window's life: loading, the controls brought into line with the game, the
-// buttons and the hot spot, and the screen that the game pauses on and speaks through.
+// The main window's life: loading, the buttons, keys and the hot spot, the child windows,
+// the window moved by its background, and the screen that the game pauses on and speaks
+// through.
 #include "windows/frmMain.h"
 
+#include "game/Settings.h"
 #include "outside/Pause.h"
 #include "outside/Random.h"
-#include "game/Settings.h"
+#include "windows/BoardView.h"
 #include "windows/Controls.h"
 #include "windows/Look.h"
-#include "windows/MainLayout.h"
-#include "windows/Resources.h"
+#include "windows/Placement.h"
+#include "windows/ScaleFormToScreen.h"
 #include "windows/frmPassword.h"
 #include "windows/frmTest.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QEventLoop>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
-#include <QPushButton>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QTime>
 #include <QTimer>
+#include <QWindow>
+
+#include <utility>
 
 using namespace jumpline;
 
 namespace {
-
-// A cell as the player names it: column a to h from the left, row 1 to 8 from the bottom.
-QString cellName(Cell c)
-{
-    return QChar(u'a' + c.col - 1) + QString::number(BoardSize + 1 - c.row);
-}
-
-QString pieceName(Colour colour, bool king)
-{
-    return QLatin1String(colour == Colour::Red ? "red " : "black ") + QLatin1String(king ? "king" : "man");
-}
-
-// "c3, red man", "d4, empty": what stands on a dark square, as the screen shows it.
-QString squareName(const Board &board, int k)
-{
-    const Cell cell = squareCell(k);
-    QString what = QStringLiteral("empty");
-    for (const Colour colour : {Colour::Black, Colour::Red}) // red pieces lie above black ones
-        for (std::int16_t i = 0; i < PieceCount; ++i)
-            if (const Piece &p = board.piece({colour, i}); p.Visible && board.cellOf(p) == cell)
-                what = pieceName(colour, board.isKing({colour, i}));
-    return cellName(cell) + QStringLiteral(", ") + what;
-}
 
 // "Black moved e3 to f4", "Black captured d4 and f6".
 QString moveDescription(const MoveRecord &move)
@@ -67,17 +51,14 @@ QString moveDescription(const MoveRecord &move)
 } // namespace
 
 frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictures, Screen *outside)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), game(settings, random, *this), settings(settings),
-      random(random), pictures(pictures), outside(outside)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), settings(settings), random(random),
+      game(settings, random, *this), pictures(pictures), outside(outside)
 {
-    initResources(); // the banner
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Jumpline"));
-    setFixedSize(MainWidthPx, MainHeightPx);
-    setFocusPolicy(Qt::StrongFocus); // the board takes the keys
-    fillWith(this, Qt::black);
-
     createControls();
+
+    connect(board, &BoardView::dropped, this, &frmMain::Square_DragDrop);
     connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(optMultiJump, &QPushButton::clicked, this, &frmMain::optMultiJump_Clicked);
@@ -90,6 +71,19 @@ frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictur
     shortcut(QKeySequence::New, &frmMain::cmdReset_Click);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &frmMain::cmdExit_Click);
     shortcut(QKeySequence(Qt::Key_M), [this] { optMultiJump_Clicked(game.board.optMultiJump.Value == 0); });
+
+    // The board keeps the keys: a click on a button does not take them, and Tab goes from
+    // the board to Multi Jump, Reset, Exit and the turn display, so that neither Tab nor
+    // Shift+Tab puts Reset or Exit one key away from the board.
+    setFocusProxy(board);
+    for (QWidget *panel : std::initializer_list<QWidget *>{optMultiJump, cmdReset, cmdExit, Shape2}) {
+        panel->setFocusPolicy(Qt::TabFocus);
+        panel->installEventFilter(this);
+    }
+    setTabOrder(board, optMultiJump);
+    setTabOrder(optMultiJump, cmdReset);
+    setTabOrder(cmdReset, cmdExit);
+    setTabOrder(cmdExit, Shape2);
 
     Form_Load();
     move(screen()->availableGeometry().center() - rect().center()); // opens centred on the screen
@@ -105,102 +99,121 @@ void frmMain::Form_Load()
     const TwipsPerPixel screenRatio = screenTwipsPerPixel(this);
     game.board.intTwipsX = roundToInt16(screenRatio.x);
     game.board.intTwipsY = roundToInt16(screenRatio.y);
-    ratio = {static_cast<double>(game.board.intTwipsX), static_cast<double>(game.board.intTwipsY)};
     ScaleFormToScreen();
     game.NewGame();
-    syncWidgetsWithGame();
-}
-
-jumpline::PieceWidget *&frmMain::pieceWidget(PieceRef piece)
-{
-    return (piece.colour == Colour::Red ? Red : Black)[static_cast<std::size_t>(piece.index)];
-}
-
-void frmMain::syncWidgetsWithGame()
-{
-    const Board &board = game.board;
-    for (std::size_t i = 0; i < PieceCount; ++i) {
-        for (const Colour colour : {Colour::Red, Colour::Black}) {
-            const PieceRef ref{colour, static_cast<std::int16_t>(i)};
-            const Piece &piece = board.piece(ref);
-            PieceWidget *widget = pieceWidget(ref);
-            widget->move(twipsToPixels(piece.Left, ratio.x), twipsToPixels(piece.Top, ratio.y));
-            widget->setPicture(pictures[piece.picture]);
-            widget->setVisible(piece.Visible);
-            widget->setAccessibleName(pieceName(colour, board.isKing(ref)));
-        }
-    }
-    for (int k = 0; k < SquareCount; ++k)
-        Square[static_cast<std::size_t>(k)]->setAccessibleName(squareName(board, k));
-    lblPlayer->setText(QString::fromStdString(board.lblPlayer));
-    lblPlayer->setAccessibleName(QString::fromStdString(board.lblPlayer) + QStringLiteral(" turn"));
-    {
-        const QSignalBlocker blocker(optMultiJump);
-        optMultiJump->setChecked(board.optMultiJump.Value == 1);
-    }
-    const bool red = board.optMultiJump.ForeColor == CaptionColour::Red;
-    if (red != captionRed) {
-        captionRed = red;
-        optMultiJump->setStyleSheet(buttonStyle(red ? QColor(255, 0, 0) : QColor(0, 0, 0)));
-    }
-    Square[DeleteSquare]->setVisible(board.DeleteVisible);
-    Square[DeleteSquare]->setEnabled(board.DeleteEnabled);
-    if (keyboardSquare == DeleteSquare && !board.DeleteVisible)
-        moveKeyboardFocus(Qt::Key_Left);
-    if (testWindow)
-        testWindow->showTestMode(settings.blnTestMode);
+    afterGame();
 }
 
 void frmMain::afterGame()
 {
-    syncWidgetsWithGame();
+    const Board &position = game.board;
+    board->syncWithGame();
+    lblPlayer->setText(QString::fromStdString(position.lblPlayer));
+    lblPlayer->setAccessibleName(QString::fromStdString(position.lblPlayer) + QStringLiteral(" turn"));
+    {
+        const QSignalBlocker blocker(optMultiJump);
+        optMultiJump->setChecked(position.optMultiJump.Value == 1);
+    }
+    const bool red = position.optMultiJump.ForeColor == CaptionColour::Red;
+    if (red != captionRed) {
+        captionRed = red;
+        optMultiJump->setStyleSheet(buttonStyle(red ? QColor(255, 0, 0) : QColor(0, 0, 0)));
+    }
+    if (testWindow)
+        testWindow->showTestMode(settings.blnTestMode);
     if (const auto move = std::exchange(game.computerMove, std::nullopt))
         setAccessibleDescription(moveDescription(*move));
 }
 
+// Every handler that changes the game other than by a drop puts a held piece back first.
+void frmMain::Square_DragDrop(std::int16_t square, PieceRef piece)
+{
+    game.Square_DragDrop(square, piece);
+    afterGame();
+}
+
 void frmMain::cmdReset_Click()
 {
+    board->putBack();
     game.cmdReset_Click();
     afterGame();
 }
 
 void frmMain::cmdExit_Click()
 {
+    board->putBack();
     game.cmdExit_Click();
     afterGame();
 }
 
-void frmMain::optMultiJump_Clicked(bool checked)
+void frmMain::optMultiJump_Clicked(bool pressed)
 {
-    game.SetMultiJump(checked);
+    board->putBack();
+    game.SetMultiJump(pressed);
     afterGame(); // a refused click puts the button back as it was
+}
+
+void frmMain::cmdTestMode_Click()
+{
+    board->putBack();
+    game.cmdTestMode_Click();
+    afterGame();
+}
+
+void frmMain::TestWindowClosing()
+{
+    // Test mode does not outlive the test window, which is gone once closed.
+    board->putBack();
+    game.TestWindowClosing();
+    testWindow = nullptr;
+    afterGame();
 }
 
 void frmMain::lblPassword_DblClick()
 {
-    if (!passwordDialog)
-        passwordDialog = std::make_unique<frmPassword>(*this);
-    passwordDialog->showOverOwner();
+    if (!passwordDialog) {
+        passwordDialog = new frmPassword(this);
+        connect(passwordDialog, &frmPassword::accepted, this, &frmMain::showTestWindow);
+        connect(passwordDialog, &frmPassword::cancelled, this, [this] {
+            activateWindow();
+            setFocus();
+        });
+    }
+    if (!passwordDialog->isVisible()) {
+        passwordDialog->move(centredOn(geometry(), passwordDialog->size()));
+        passwordDialog->show();
+    }
+    passwordDialog->raise(); // while it is open, a double-click only brings it forward
+    passwordDialog->activateWindow();
 }
 
 frmTest &frmMain::loadTestWindow()
 {
     if (!testWindow) {
-        testWindow = std::make_unique<frmTest>(*this);
+        testWindow = new frmTest(this);
         testWindow->showTestMode(settings.blnTestMode);
-        connect(testWindow.get(), &frmTest::unloaded, this, [this] {
-            // It deletes itself once its close is done.
-            static_cast<void>(testWindow.release());
-        });
+        connect(testWindow, &frmTest::cmdTestModeClicked, this, &frmMain::cmdTestMode_Click);
+        connect(testWindow, &frmTest::closing, this, &frmMain::TestWindowClosing);
     }
     return *testWindow;
 }
 
-frmTest &frmMain::ShowTestWindow()
+void frmMain::showTestWindow()
 {
     frmTest &window = loadTestWindow();
+    if (!window.isVisible()) // first shown beside the main window
+        window.move(besideOrCentred(frameGeometry(), window.frameGeometry().size(), screen()->availableGeometry()));
     window.showAndFocus();
-    return window;
+}
+
+frmPassword *frmMain::loadedPasswordDialog() const
+{
+    return passwordDialog;
+}
+
+frmTest *frmMain::loadedTestWindow() const
+{
+    return testWindow;
 }
 
 void frmMain::closeOnExit(QWidget *window)
@@ -208,11 +221,82 @@ void frmMain::closeOnExit(QWidget *window)
     windowsClosedFirst.emplace_back(window);
 }
 
+void frmMain::mousePressEvent(QMouseEvent *event)
+{
+    // Presses reach the window where no enabled control takes them: the background, the
+    // light cells, the banner, a piece that may not be dragged.
+    if (event->button() != Qt::LeftButton)
+        return;
+    pressedAt = event->globalPosition().toPoint();
+    MoveFormMouse();
+}
+
+void frmMain::MoveFormMouse()
+{
+    const QPoint pointer = std::exchange(pressedAt, std::nullopt).value_or(QCursor::pos());
+    if (QWindow *handle = windowHandle(); handle != nullptr && handle->startSystemMove())
+        return;
+    // No window manager to move it: the window follows the pointer until the button is released.
+    moveGrip = pointer - pos();
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent *event)
+{
+    if (moveGrip)
+        move(event->globalPosition().toPoint() - *moveGrip);
+}
+
+void frmMain::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && moveGrip) {
+        move(event->globalPosition().toPoint() - *moveGrip);
+        moveGrip.reset();
+    }
+}
+
+void frmMain::showEvent(QShowEvent *event)
+{
+    // Every press anywhere in the window passes here first: the mouse is in use again.
+    windowHandle()->installEventFilter(this);
+    QWidget::showEvent(event);
+}
+
+bool frmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == windowHandle() && event->type() == QEvent::MouseButtonPress) {
+        moveGrip.reset();
+        board->pointerPressed();
+    } else if (event->type() == QEvent::KeyPress && watched != windowHandle()) {
+        // On the panel, Escape and the arrows go back to the board.
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Escape || key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down) {
+            if (!game.ComputerToMove())
+                board->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmMain::focusNextPrevChild(bool next)
+{
+    // While the computer moves, Tab is refused as every other key is.
+    return game.ComputerToMove() || QWidget::focusNextPrevChild(next);
+}
+
+void frmMain::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        board->putBack(); // the window lost the keys: a held piece goes back
+    QWidget::changeEvent(event);
+}
+
 void frmMain::Pause()
 {
     if (ending)
         return;
-    syncWidgetsWithGame(); // the user sees the position the computer is thinking about
+    board->putBack();
+    afterGame(); // the user sees the position the computer is thinking about
     if (outside) {
         outside->Pause();
         return;
@@ -228,10 +312,10 @@ void frmMain::ShowMessage(const std::string &text)
 {
     if (ending)
         return;
-    syncWidgetsWithGame();
     // The box takes the mouse: a window move or a drag under way ends here.
     moveGrip.reset();
-    putBack();
+    board->putBack();
+    afterGame();
     if (outside) {
         outside->ShowMessage(text);
         return;

@@ -1,13 +1,12 @@
 #include "windows/frmPassword.h"
 
 #include "game/Game.h"
+#include "windows/Controls.h"
 #include "windows/Look.h"
 #include "windows/RoundedRegion.h"
-#include "windows/frmMain.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace jumpline;
 
@@ -17,19 +16,9 @@ namespace {
 constexpr int PasswordWidthPx = 143;
 constexpr int PasswordHeightPx = 73;
 
-QPushButton *pushButton(const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setFont(designFont(8.25, false));
-    button->setStyleSheet(buttonStyle(Qt::black));
-    button->setAutoDefault(false); // Return and Escape press neither button
-    button->setDefault(false);
-    return button;
-}
-
 } // namespace
 
-frmPassword::frmPassword(frmMain &owner) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), owner(owner)
+frmPassword::frmPassword(QWidget *owner) : QWidget(owner, Qt::Window | Qt::FramelessWindowHint)
 {
     setObjectName(QStringLiteral("frmPassword"));
     setWindowTitle(QStringLiteral("Password"));
@@ -53,8 +42,8 @@ void frmPassword::createControls()
                                    .arg(LightGrey.name()));
     txtPassword->setFont(designFont(8.25, false));
     txtPassword->setAccessibleName(QStringLiteral("Password"));
-    cmdEnter = pushButton(QStringLiteral("Enter"), this);
-    cmdCancel = pushButton(QStringLiteral("Cancel"), this);
+    cmdEnter = new FlatButton(QStringLiteral("Enter"), 8.25, false, this);
+    cmdCancel = new FlatButton(QStringLiteral("Cancel"), 8.25, false, this);
 
     // Design positions and sizes in twips, at 15 twips per pixel.
     designed = {
@@ -82,16 +71,6 @@ void frmPassword::Form_Load()
     ScaleFormToScreen(designed, PasswordRules, screenRatio);
 }
 
-void frmPassword::showOverOwner()
-{
-    if (!isVisible()) {
-        move(owner.geometry().center() - rect().center()); // opens centred on the main window
-        show();
-    }
-    raise();
-    activateWindow();
-}
-
 void frmPassword::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
@@ -109,14 +88,13 @@ void frmPassword::cmdEnter_Click()
     txtPassword->clear();
     if (!right)
         return;
-    owner.ShowTestWindow();
+    emit accepted();
     hide();
 }
 
 void frmPassword::cmdCancel_Click()
 {
     // What was typed stays for the next showing.
-    owner.activateWindow();
-    owner.setFocus();
+    emit cancelled();
     hide();
 }

@@ -1,6 +1,7 @@
 // The password dialog that guards test mode: a masked text box, "Enter" and "Cancel".
 // The main window's hot spot opens it; it is hidden, never closed, so whatever was typed
-// before a Cancel is still there the next time. The right access code opens the test window.
+// before a Cancel is still there the next time. The right access code opens the test
+// window, which is the owner's to do.
 #pragma once
 
 #include "windows/ScaleFormToScreen.h"
@@ -10,18 +11,24 @@
 #include <vector>
 
 class QLineEdit;
-class QPushButton;
-class frmMain;
+
+namespace jumpline {
+class FlatButton;
+}
 
 class frmPassword : public QWidget {
     Q_OBJECT
 public:
-    // Made on the first double-click on the main window's hot spot; loads at once.
-    explicit frmPassword(frmMain &owner);
+    // Made on the first double-click on the main window's hot spot, a window of that
+    // owner's; loads at once.
+    explicit frmPassword(QWidget *owner);
     ~frmPassword() override;
 
-    // Shown centred on the main window, or, while it is open, only brought forward.
-    void showOverOwner();
+signals:
+    // The access code was entered: the owner shows the test window. The dialog hides.
+    void accepted();
+    // Cancel: the owner takes the focus back. The dialog hides.
+    void cancelled();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override; // Enter is "Enter", Escape is "Cancel"
@@ -33,10 +40,9 @@ private:
     void cmdEnter_Click();
     void cmdCancel_Click();
 
-    frmMain &owner;
     QLineEdit *txtPassword = nullptr;
-    QPushButton *cmdEnter = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    jumpline::FlatButton *cmdEnter = nullptr;
+    jumpline::FlatButton *cmdCancel = nullptr;
 
     std::vector<jumpline::DesignedControl> designed; // every control with its design twips
 };

@@ -4,14 +4,12 @@
 #include "windows/Look.h"
 #include "windows/Resources.h"
 #include "windows/RoundedRegion.h"
-#include "windows/frmMain.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -35,16 +33,6 @@ QRadioButton *optionButton(const QString &caption, QWidget *parent)
     return option;
 }
 
-QPushButton *pushButton(const QString &caption, QWidget *parent)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setFont(designFont(9.75, true));
-    button->setStyleSheet(buttonStyle(Qt::black));
-    button->setAutoDefault(false); // Return and Escape press neither button
-    button->setDefault(false);
-    return button;
-}
-
 QLabel *centredLabel(const QString &text, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -56,8 +44,7 @@ QLabel *centredLabel(const QString &text, QWidget *parent)
 
 } // namespace
 
-frmSplash::frmSplash(MakeMainWindow makeMainWindow, QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), makeMainWindow(std::move(makeMainWindow))
+frmSplash::frmSplash(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     initResources();
     setObjectName(QStringLiteral("frmSplash"));
@@ -93,8 +80,8 @@ void frmSplash::createControls()
     frmFirst->setAccessibleName(QStringLiteral("First player"));
     optRed = optionButton(QStringLiteral("Red is First"), frmFirst);
     optBlack = optionButton(QStringLiteral("Black is First"), frmFirst);
-    cmdStart = pushButton(QStringLiteral("Start Game"), this);
-    cmdExit = pushButton(QStringLiteral("Exit"), this);
+    cmdStart = new FlatButton(QStringLiteral("Start Game"), 9.75, true, this);
+    cmdExit = new FlatButton(QStringLiteral("Exit"), 9.75, true, this);
 
     // Two choices, each with exactly one option selected. (Qt's automatic exclusivity
     // would look into the frame too and let a selected option be clicked off.)
@@ -176,14 +163,10 @@ void frmSplash::syncSettings()
 
 void frmSplash::cmdStart_Click()
 {
-    if (main)
+    if (std::exchange(started, true))
         return;
-    main = makeMainWindow(gameSettings); // loading it starts the first game
-    main->closeOnExit(this);
-    main->show();
-    main->activateWindow();
-    main->setFocus();
-    hide(); // not closed: the settings live here until the program ends
+    emit startGame(); // loading the main window starts the first game
+    hide();           // not closed: the settings live here until the program ends
 }
 
 void frmSplash::keyPressEvent(QKeyEvent *event)

@@ -1,5 +1,5 @@
 // The start-up window: the player chooses the opponent and, for a game between two
-// people, which colour moves first; "Start Game" opens the main window, "Exit" ends the
+// people, which colour moves first; "Start Game" asks for the main window, "Exit" ends the
 // program. It owns the game settings of the run, kept in line with its option buttons,
 // and stays alive, hidden, until the program ends.
 #pragma once
@@ -9,35 +9,31 @@
 
 #include <QWidget>
 
-#include <functional>
-#include <memory>
 #include <vector>
 
 class QFrame;
-class QPushButton;
 class QLabel;
 class QRadioButton;
-class frmMain;
 
 namespace jumpline {
+class FlatButton;
 class PictureBox;
 }
 
 class frmSplash : public QWidget {
     Q_OBJECT
 public:
-    // Makes the main window for "Start Game", reading these settings live.
-    using MakeMainWindow = std::function<std::unique_ptr<frmMain>(jumpline::Settings &)>;
-
-    explicit frmSplash(MakeMainWindow makeMainWindow, QWidget *parent = nullptr);
+    explicit frmSplash(QWidget *parent = nullptr);
     ~frmSplash() override;
 
-    // The game settings of this run, blnTestMode included.
+    // The game settings of this run, blnTestMode included: the main window reads them live.
     jumpline::Settings &settings() { return gameSettings; }
     const jumpline::Settings &settings() const { return gameSettings; }
 
-    // The main window, once "Start Game" has made it.
-    frmMain *mainWindow() const { return main.get(); }
+signals:
+    // "Start Game", once: the receiver makes the main window, shows it and gives it the
+    // focus; then this window hides.
+    void startGame();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override; // Enter starts the game, Escape exits
@@ -53,16 +49,15 @@ private:
     void syncSettings();
 
     jumpline::Settings gameSettings; // outlives the main window, which reads it
-    MakeMainWindow makeMainWindow;
-    std::unique_ptr<frmMain> main;
+    bool started = false;
 
     QRadioButton *optHuman = nullptr;
     QRadioButton *optComputer = nullptr;
     QFrame *frmFirst = nullptr;
     QRadioButton *optRed = nullptr;
     QRadioButton *optBlack = nullptr;
-    QPushButton *cmdStart = nullptr;
-    QPushButton *cmdExit = nullptr;
+    jumpline::FlatButton *cmdStart = nullptr;
+    jumpline::FlatButton *cmdExit = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;

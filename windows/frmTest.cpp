@@ -1,13 +1,11 @@
 #include "windows/frmTest.h"
 
 #include "windows/Look.h"
-#include "windows/frmMain.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -30,9 +28,6 @@ constexpr int CaptionHeightPx = 17;
 constexpr int DumpMarginPx = 4;
 constexpr int DumpGapPx = 8;
 
-// Gap between the main window and the test window beside it.
-constexpr int BesideGapPx = 8;
-
 // The widest dump there can be: every cell a king's two-character value, the counter at
 // its most negative. A fixed-pitch font does not fit it into the design's 112 px, so the
 // dump's column is made as wide as this needs and the controls stand to its right.
@@ -49,24 +44,7 @@ const QString WidestDump = QStringLiteral("   -2    -2    -2    -2 \n"
 
 } // namespace
 
-namespace jumpline {
-
-QPoint besideOrCentred(const QRect &mainWindow, const QSize &size, const QRect &available)
-{
-    const int lowest = std::max(available.top(), available.bottom() + 1 - size.height());
-    const int top = std::clamp(mainWindow.top(), available.top(), lowest);
-    const QRect right(QPoint(mainWindow.right() + 1 + BesideGapPx, top), size);
-    if (available.contains(right))
-        return right.topLeft();
-    const QRect left(QPoint(mainWindow.left() - BesideGapPx - size.width(), top), size);
-    if (available.contains(left))
-        return left.topLeft();
-    return available.center() - QRect(QPoint(0, 0), size).center();
-}
-
-} // namespace jumpline
-
-frmTest::frmTest(frmMain &owner) : QWidget(nullptr, Qt::Window), owner(owner)
+frmTest::frmTest(QWidget *owner) : QWidget(owner, Qt::Window)
 {
     setObjectName(QStringLiteral("frmTest"));
     setWindowTitle(QStringLiteral("Test Window"));
@@ -103,7 +81,7 @@ void frmTest::createControls()
     resize(controlsLeft + ControlWidthPx + RightMarginPx,
            std::max(DesignHeightPx, DumpMarginPx + dump.height() + DumpMarginPx));
 
-    connect(cmdTestMode, &QPushButton::clicked, this, &frmTest::cmdTestMode_Click);
+    connect(cmdTestMode, &QPushButton::clicked, this, &frmTest::cmdTestModeClicked);
 }
 
 void frmTest::PrintBoard(const std::string &text)
@@ -118,27 +96,15 @@ void frmTest::showTestMode(bool on)
 
 void frmTest::showAndFocus()
 {
-    if (!placed) {
-        placed = true;
-        move(besideOrCentred(owner.frameGeometry(), frameGeometry().size(), owner.screen()->availableGeometry()));
-    }
     show();
     raise();
     activateWindow();
     cmdTestMode->setFocus(); // Space switches test mode
 }
 
-void frmTest::cmdTestMode_Click()
-{
-    owner.game.cmdTestMode_Click();
-    owner.syncWidgetsWithGame();
-}
-
 void frmTest::closeEvent(QCloseEvent *event)
 {
     // Test mode does not outlive the test window.
-    owner.game.TestWindowClosing();
-    owner.syncWidgetsWithGame();
+    emit closing();
     event->accept();
-    emit unloaded();
 }

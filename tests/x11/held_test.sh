@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# A person's hands at a real X server: a piece held with the mouse while a shortcut changes
+# the game goes back where it was (Red c3-d4, Black b6-c5, Multi Jump, d4 takes c5; the red
+# man is held, M passes the turn, and released on c5 it stays on b6; F2 while a man is held
+# leaves the opening), and a stray Tab or Shift+Tab before Space ends nothing. Skips (exit
+# 77) without an X server.
+#
+# Usage: held_test.sh JUMPLINE
+set -u
+source "$(dirname "$0")/lib.sh"
+x11_start
+x11_start_program "$PWD" "$1"
+x11_wait_window Jumpline 359 294 >/dev/null || x11_fail "no start-up window"
+xdotool windowfocus --sync "$X11_ID" key Return
+x11_wait_window Jumpline 618 518 >/dev/null || x11_fail "Enter opened no main window"
+mx=$X11_X my=$X11_Y main=$X11_ID
+cell() { echo $((mx + 39 + 63 * ($1 - 1))) $((my + 39 + 63 * ($2 - 1))); }
+board() { x11_wait_board "$mx" "$my" 1 "$1" || x11_fail "$2"; }
+running() { kill -0 "$X11_PROGRAM_PID" 2>/dev/null || x11_fail "$1 ended the program"; }
+
+x11_drag $(cell 3 6) $(cell 4 5)
+x11_drag $(cell 2 3) $(cell 3 4)
+xdotool windowfocus --sync "$main" key m
+x11_drag $(cell 4 5) $(cell 2 3)
+xdotool mousemove $(cell 2 3) mousedown 1 mousemove_relative 10 10 key m mousemove $(cell 3 4) mouseup 1
+board $'.b.b.b.b\nb.b.b.b.\n.r.b.b.b\n........\n........\nr...r.r.\n.r.r.r.r\nr.r.r.r.' \
+    "the red man held while M passed the turn did not stay on b6"
+xdotool key F2 mousemove $(cell 1 6) mousedown 1 mousemove_relative 10 10 key F2 mousemove $(cell 2 5) mouseup 1
+opening=$'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.'
+board "$opening" "F2 while a man was held did not leave the opening"
+
+xdotool key space Tab space
+running "Tab then Space"
+xdotool key Escape shift+Tab space
+running "Shift+Tab then Space"
+xdotool key Escape space Up space
+board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n.r......\n..r.r.r.\n.r.r.r.r\nr.r.r.r.' \
+    "after Escape the keys did not play on the board"
+echo "ok: a held piece goes back, and no stray key ends the game"
