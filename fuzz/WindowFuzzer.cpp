@@ -1,0 +1,37 @@
+// libFuzzer target: every input is a run of real mouse and key events on the main window,
+// offscreen, checked by the referee after every event (tests/support/WindowRuns.h). A broken
+// rule aborts with what broke; replay an input with `window_fuzzer FILE`.
+#include "support/WindowRuns.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+long events = 0; // sent in all the inputs run, told at the end
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never destroyed: at exit, Qt's own globals may already be gone.
+    static const QApplication *const app = new QApplication(*argc, *argv);
+    static_cast<void>(app);
+    std::atexit([] { std::fprintf(stderr, "window_fuzzer: %ld mouse and key events\n", events); });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const jumpline::testing::Played played = jumpline::testing::playWindowEvents(data, size);
+    events += played.events;
+    const std::vector<std::string> &problems = played.problems;
+    for (const std::string &problem : problems)
+        std::fprintf(stderr, "broken: %s\n", problem.c_str());
+    if (!problems.empty())
+        std::abort();
+    return 0;
+}
