@@ -9,7 +9,7 @@
 #   x11       under X servers (skipped, exit 77, where none can be started): pictures beside
 #             the program, a message box; 50 starts, each on a fresh server whose first and
 #             only client is the program, each followed by one with that server killed; and
-#             a server of 8-bit colour
+#             a server of 15-bit colour, which works, and one of 8-bit colour, which is refused
 # The pictures' finer faults (a FIFO, a loop, permissions, a bitmap cut short or showing
 # nothing) are tested against the loader itself, in tests/windows/PictureLoadTest.cpp.
 set -u
@@ -101,6 +101,8 @@ serve() {
     kill -KILL $xvfb && wait $xvfb 2>/dev/null
     DISPLAY=:$spare start && finish && verdict "start $i on its server killed" 1 "no X server answers at DISPLAY=:$spare"
 done
+[ "$group" = x11 ] && serve 1024x768x15 && DISPLAY=:$spare start && DISPLAY=:$spare answer && verdict "a 15-bit server" 0.splash &&
+    kill -KILL $xvfb && wait $xvfb 2>/dev/null
 [ "$group" = x11 ] && serve 1280x1024x8 && DISPLAY=:$spare start && finish && verdict "an 8-bit server" 1 "colour depth.*not supported"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]
