@@ -4,7 +4,6 @@
 #include "windows/frmMain.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -82,7 +81,7 @@ void frmTest::createControls()
     lblDump->setObjectName(QStringLiteral("lblDump"));
     lblDump->setTextFormat(Qt::PlainText);
     lblDump->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDump->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the columns line up
+    lblDump->setFont(fixedPitchFont()); // the columns line up
     const QSize dump = lblDump->fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, WidestDump).size();
     lblDump->setGeometry(DumpMarginPx, DumpMarginPx, dump.width(), dump.height());
 

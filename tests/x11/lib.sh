@@ -39,7 +39,10 @@ x11_start() {
     done
     [ -n "$number" ] || x11_skip "no X server could be started: $(tail -n 2 "$X11_TMP/xvfb.log")"
     export DISPLAY=":$number" QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="$X11_TMP"
-    unset WAYLAND_DISPLAY
+    # The fonts and the look are the tests' own, not the machine's or the desktop's.
+    FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/fonts.conf && export FONTCONFIG_FILE
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI \
+        QT_ENABLE_HIGHDPI_SCALING XDG_CURRENT_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION GNOME_DESKTOP_SESSION_ID
     chmod 700 "$X11_TMP" && xsetroot -solid "$X11_ROOT" 2>/dev/null
 }
 
