@@ -78,13 +78,12 @@ RoundedFrame::RoundedFrame(QWidget *parent) : QWidget(parent)
 
 void RoundedFrame::paintEvent(QPaintEvent *)
 {
-    constexpr int lineWidth = 2;
     constexpr qreal cornerRadius = 8;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::white, lineWidth));
+    painter.setPen(QPen(Qt::white, LineWidth));
     painter.setBrush(Qt::NoBrush);
-    const qreal half = lineWidth / 2.0;
+    const qreal half = LineWidth / 2.0;
     painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), cornerRadius, cornerRadius);
 }
 

@@ -59,6 +59,7 @@ class RoundedFrame : public QWidget {
     Q_OBJECT
 public:
     explicit RoundedFrame(QWidget *parent);
+    static constexpr int LineWidth = 2;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -2,6 +2,7 @@
 #include "windows/MainLayout.h"
 
 #include "windows/Controls.h"
+#include "windows/Fit.h"
 #include "windows/Look.h"
 #include "windows/RoundedRegion.h"
 #include "windows/frmMain.h"
@@ -93,6 +94,8 @@ void frmMain::createControls()
             label->setFont(designFont(12, true));
             label->setAlignment(Qt::AlignCenter);
             setTextColour(label, Qt::white);
+            if (design.control == Control::lblPlayer)
+                alsoShows(label, {QStringLiteral("Red's"), QStringLiteral("Black's")});
             (design.control == Control::lblTurn ? lblTurn : lblPlayer) = label;
             widget = label;
             break;

@@ -1,5 +1,6 @@
 #include "windows/frmTest.h"
 
+#include "windows/Fit.h"
 #include "windows/Look.h"
 #include "windows/frmMain.h"
 
@@ -98,6 +99,8 @@ void frmTest::createControls()
     lblTestMode->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(lblTestMode, QColor(255, 0, 0));
     lblTestMode->setGeometry(controlsLeft, CaptionTopPx, ControlWidthPx, CaptionHeightPx);
+    alsoShows(lblTestMode, {QStringLiteral("Test Mode is ON")});
+    fitCaptions(std::initializer_list<QWidget *>{cmdTestMode, lblTestMode}); // the window is not converted, but its captions fit
 
     resize(controlsLeft + ControlWidthPx + RightMarginPx,
            std::max(DesignHeightPx, DumpMarginPx + dump.height() + DumpMarginPx));
