@@ -5,7 +5,7 @@
 // the name goes with the process and leaves nothing behind.
 //
 // Usage: jumpline_holddisplay [NUMBER]
-//   without NUMBER: the lowest number that no server uses (no socket, no lock file either)
+//   without NUMBER: the lowest number that no server uses (no socket or lock file either)
 //   with NUMBER: that one, where no server listens any more; exit status 1 where one does
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -18,25 +18,20 @@
 
 int main(int argc, char **argv)
 {
-    const bool given = argc > 1;
-    for (int number = given ? std::atoi(argv[1]) : 0; number < 65536; ++number) {
-        const std::string socketFile = "/tmp/.X11-unix/X" + std::to_string(number);
-        const std::string lockFile = "/tmp/.X" + std::to_string(number) + "-lock";
-        if (!given && (access(socketFile.c_str(), F_OK) == 0 || access(lockFile.c_str(), F_OK) == 0))
-            continue;
-        sockaddr_un name{};
-        name.sun_family = AF_UNIX;
-        socketFile.copy(name.sun_path + 1, sizeof name.sun_path - 2); // abstract: after a zero byte
-        const auto length = static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + socketFile.size());
+    for (int number = argc > 1 ? std::atoi(argv[1]) : 0; number < 65536; ++number) {
+        const std::string file = "/tmp/.X11-unix/X" + std::to_string(number), lock = "/tmp/.X" + std::to_string(number) + "-lock";
+        sockaddr_un name{.sun_family = AF_UNIX, .sun_path = {}};
+        file.copy(name.sun_path + 1, sizeof name.sun_path - 2); // abstract: after a zero byte
         const int held = socket(AF_UNIX, SOCK_STREAM, 0);
-        if (held >= 0 && bind(held, reinterpret_cast<const sockaddr *>(&name), length) == 0) {
+        if ((argc > 1 || (access(file.c_str(), F_OK) != 0 && access(lock.c_str(), F_OK) != 0)) &&
+            bind(held, reinterpret_cast<const sockaddr *>(&name), static_cast<socklen_t>(offsetof(sockaddr_un, sun_path) + 1 + file.size())) == 0) {
             std::printf("%d\n", number);
             std::fflush(stdout);
             for (;;)
                 pause();
         }
         close(held);
-        if (given)
+        if (argc > 1)
             return 1;
     }
     return 1;
