@@ -138,7 +138,7 @@ void RoundedFrame::focusOutEvent(QFocusEvent *event)
 
 void RoundedFrame::paintEvent(QPaintEvent *)
 {
-    const int lineWidth = hasFocus() ? 4 : 2;
+    const int lineWidth = hasFocus() ? 4 : LineWidth;
     constexpr qreal cornerRadius = 8;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -79,6 +79,7 @@ class RoundedFrame : public QWidget {
     Q_OBJECT
 public:
     explicit RoundedFrame(QWidget *parent);
+    static constexpr int LineWidth = 2;
 
 protected:
     void focusInEvent(QFocusEvent *event) override;

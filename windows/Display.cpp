@@ -94,10 +94,10 @@ std::optional<std::string> screenProblem()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return "no display: the display has no screen to show the game on.";
-    if (screen->depth() < 16)
+    if (screen->depth() < 15) // Qt draws at 15 bits and more
         return "the display's colour depth (" + std::to_string(screen->depth()) +
-               " bits) is not supported: Jumpline needs at least 16-bit colour. Set the display to "
-               "16-bit colour or more (DISPLAY=" + std::string(variable("DISPLAY")) + ").";
+               " bits) is not supported: Jumpline needs at least 15-bit colour. Set the display to "
+               "15-bit colour or more (DISPLAY=" + std::string(variable("DISPLAY")) + ").";
     return std::nullopt;
 }
 

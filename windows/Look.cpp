@@ -15,6 +15,14 @@ QFont designFont(qreal points, bool bold)
     return font;
 }
 
+QFont fixedPitchFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans Mono"), 9);
+    font.setStyleHint(QFont::TypeWriter); // where it is missing all the same, another fixed-pitch font
+    font.setFixedPitch(true);
+    return font;
+}
+
 QString buttonStyle(const QColor &caption)
 {
     return QStringLiteral("QPushButton { background-color: %1; color: %2; border: 2px outset %1; }"

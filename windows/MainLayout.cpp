@@ -3,6 +3,7 @@
 
 #include "windows/BoardView.h"
 #include "windows/Controls.h"
+#include "windows/Fit.h"
 #include "windows/Look.h"
 #include "windows/Resources.h"
 #include "windows/RoundedRegion.h"
@@ -56,6 +57,8 @@ void frmMain::createControls()
         (*label)->setFont(designFont(12, true));
         (*label)->setAlignment(Qt::AlignCenter);
         setTextColour(*label, Qt::white);
+        if (label == &lblPlayer)
+            alsoShows(*label, {QStringLiteral("Red's"), QStringLiteral("Black's")});
     }
     optMultiJump = new FlatButton(QStringLiteral("Multi Jump"), 8.25, false, this);
     optMultiJump->setCheckable(true);

@@ -180,7 +180,9 @@ Lookup readFile(const Folder &folder, const QString &name, QByteArray &bytes, QS
         const int lstatError = errno;
         if ((error == ENOENT || error == ENOTDIR) && !lstatFound)
             return Lookup::Missing;
-        if (error == ENOENT)
+        if (::stat(path.constData(), &status) == 0 && !S_ISREG(status.st_mode)) // a socket cannot even be opened
+            problem = QStringLiteral("%1 is not a regular file but %2.").arg(shown, QLatin1String(kindOf(status.st_mode)));
+        else if (error == ENOENT)
             problem = QStringLiteral("%1 is a symbolic link to nothing.").arg(shown);
         else if (error == ELOOP)
             problem = QStringLiteral("%1 cannot be read: its symbolic links go round in a loop.").arg(shown);

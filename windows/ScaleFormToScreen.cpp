@@ -1,5 +1,7 @@
 #include "windows/ScaleFormToScreen.h"
 
+#include "windows/Fit.h"
+
 #include <QScreen>
 #include <QWidget>
 
@@ -80,13 +82,18 @@ int twipsToPixels(double twips, double twipsPerPixel)
     return static_cast<int>(std::nearbyint(twips / twipsPerPixel));
 }
 
-QRect convertedGeometry(const DesignTwips &design, Conversion how, const TwipsPerPixel &ratio)
+QRect convertedGeometry(const DesignTwips &design, Conversion how, const TwipsPerPixel &ratio, QSize room)
 {
-    const bool width = how != Conversion::PositionOnly;
-    const bool height = how == Conversion::Full;
-    return {twipsToPixels(converted(design.Left, ratio.x), ratio.x), twipsToPixels(converted(design.Top, ratio.y), ratio.y),
-            twipsToPixels(width ? converted(design.Width, ratio.x) : design.Width, ratio.x),
-            twipsToPixels(height ? converted(design.Height, ratio.y) : design.Height, ratio.y)};
+    const int left = twipsToPixels(converted(design.Left, ratio.x), ratio.x);
+    const int top = twipsToPixels(converted(design.Top, ratio.y), ratio.y);
+    // A size left at its design twips: at least its design pixels, at most up to the room's edge.
+    const auto kept = [](double twips, double twipsPerPixel, int at, int roomPixels) {
+        const int grown = twipsToPixels(twips, twipsPerPixel);
+        return std::max(twipsToPixels(twips, DesignTwipsPerPixel), roomPixels < 0 ? grown : std::min(grown, roomPixels - at));
+    };
+    return {left, top,
+            how != Conversion::PositionOnly ? twipsToPixels(converted(design.Width, ratio.x), ratio.x) : kept(design.Width, ratio.x, left, room.width()),
+            how == Conversion::Full ? twipsToPixels(converted(design.Height, ratio.y), ratio.y) : kept(design.Height, ratio.y, top, room.height())};
 }
 
 Conversion conversionFor(const ScaleRules &rules, std::string_view controlName)
@@ -101,15 +108,18 @@ Conversion conversionFor(const ScaleRules &rules, std::string_view controlName)
 void ScaleFormToScreen(std::span<const DesignedControl> controls, const ScaleRules &rules, const TwipsPerPixel &ratio)
 {
     const bool smallerFonts = ratio.x < DesignTwipsPerPixel && rules.font != ScaleRules::Font::Unchanged;
+    std::vector<QWidget *> widgets;
     for (const DesignedControl &control : controls) {
         const std::string name = control.widget->objectName().toStdString();
-        control.widget->setGeometry(convertedGeometry(control.design, conversionFor(rules, name), ratio));
+        widgets.push_back(control.widget);
+        control.widget->setGeometry(convertedGeometry(control.design, conversionFor(rules, name), ratio, control.widget->parentWidget()->size()));
         if (smallerFonts && named(rules.fontControls, name)) {
             QFont font = control.widget->font();
             font.setPointSizeF(rules.font == ScaleRules::Font::SetTo ? rules.points : font.pointSizeF() - rules.points);
             control.widget->setFont(font);
         }
     }
+    fitCaptions(widgets);
 }
 
 } // namespace jumpline

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QRect>
+#include <QSize>
 
 #include <optional>
 #include <span>
@@ -59,7 +60,11 @@ enum class Conversion {
 // screen, and only the values a window leaves unconverted grow on a screen of fewer twips
 // per pixel. (The main window converts with its whole-number intTwipsX and intTwipsY, so
 // that its cells stay square and whole, and inside the window, at every density.)
-QRect convertedGeometry(const DesignTwips &design, Conversion how, const TwipsPerPixel &ratio);
+// An unconverted value never has fewer pixels than its design, so that on a screen of more
+// twips per pixel (72 dpi) a picture or a frame does not crop what it holds, and grows no
+// further than the edge of `room` (the parent's size, where given) unless its design
+// reaches past it, so that on a screen of fewer it does not grow out of its window.
+QRect convertedGeometry(const DesignTwips &design, Conversion how, const TwipsPerPixel &ratio, QSize room = {});
 
 // One twips value turned into whole pixels at `twipsPerPixel`, halves to even.
 int twipsToPixels(double twips, double twipsPerPixel);
@@ -94,7 +99,9 @@ struct DesignedControl {
 // The conversion of the rule that applies to the control's name.
 Conversion conversionFor(const ScaleRules &rules, std::string_view controlName);
 
-// Places every control, then applies the font rule.
+// Places every control inside its parent, applies the font rule, then makes every caption
+// whole (fitCaptions): below 96 dpi nothing needs it, and from 125 dpi on the design fonts,
+// even 2 points smaller, can be too big for the controls' pixels.
 void ScaleFormToScreen(std::span<const DesignedControl> controls, const ScaleRules &rules, const TwipsPerPixel &ratio);
 
 } // namespace jumpline

@@ -1,9 +1,9 @@
 #include "windows/frmTest.h"
 
+#include "windows/Fit.h"
 #include "windows/Look.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
 
@@ -60,7 +60,7 @@ void frmTest::createControls()
     lblDump->setObjectName(QStringLiteral("lblDump"));
     lblDump->setTextFormat(Qt::PlainText);
     lblDump->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblDump->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the columns line up
+    lblDump->setFont(fixedPitchFont()); // the columns line up
     const QSize dump = lblDump->fontMetrics().boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, WidestDump).size();
     lblDump->setGeometry(DumpMarginPx, DumpMarginPx, dump.width(), dump.height());
 
@@ -77,6 +77,8 @@ void frmTest::createControls()
     lblTestMode->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     setTextColour(lblTestMode, QColor(255, 0, 0));
     lblTestMode->setGeometry(controlsLeft, CaptionTopPx, ControlWidthPx, CaptionHeightPx);
+    alsoShows(lblTestMode, {QStringLiteral("Test Mode is ON")});
+    fitCaptions(std::initializer_list<QWidget *>{cmdTestMode, lblTestMode}); // the window is not converted, but its captions fit
 
     resize(controlsLeft + ControlWidthPx + RightMarginPx,
            std::max(DesignHeightPx, DumpMarginPx + dump.height() + DumpMarginPx));

@@ -4,9 +4,12 @@
 
 #include <QDataStream>
 
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -36,6 +39,7 @@ TEST(PictureLoad, RefusesABrokenPictureWithItsTrueReasonAndNamesTheFolder)
     ASSERT_TRUE(user != 0 || seteuid(65534) == 0); // root may read anything; nobody obeys the permissions
     const Case cases[] = {
         {"a FIFO, in a folder named in Latin-1 \xe9", 1, [] { return unlink("Images/Red.bmp") | mkfifo("Images/Red.bmp", 0600); }, "not a regular file"},
+        {"a socket", 1, [] { sockaddr_un at{}; at.sun_family = AF_UNIX; std::strcpy(at.sun_path, "Images/Red.bmp"); const int s = socket(AF_UNIX, SOCK_STREAM, 0); const int made = unlink(at.sun_path) | bind(s, reinterpret_cast<sockaddr *>(&at), sizeof at); return made | close(s); }, "not a regular file but a socket"},
         {"a folder", 1, [] { return unlink("Images/Red.bmp") | mkdir("Images/Red.bmp", 0700); }, "not a regular file"},
         {"a symbolic link loop", 1, [] { return unlink("Images/Red.bmp") | symlink("Red.bmp", "Images/Red.bmp"); }, "loop"},
         {"a symbolic link to nothing", 1, [] { return unlink("Images/Red.bmp") | symlink("Gone.bmp", "Images/Red.bmp"); }, "link to nothing"},

@@ -460,6 +460,10 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The fonts and the look are the tests' own, not the machine's or the desktop's.
+    qputenv("FONTCONFIG_FILE", JUMPLINE_SOURCE_DIR "/tests/fonts.conf");
+    for (const char *setting : {"QT_QPA_PLATFORMTHEME", "QT_STYLE_OVERRIDE", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS", "XDG_CURRENT_DESKTOP"})
+        qunsetenv(setting);
     QApplication app(argc, argv);
     QApplication::setCursorFlashTime(0); // a text cursor that shows steadily, so that looks can be compared
     ::testing::InitGoogleTest(&argc, argv);

@@ -4,31 +4,34 @@
 # exit status 1, or work: show its start-up window and end with status 0 on Exit. It must never
 # end on a signal. A picture found first under the working directory is the one that counts.
 #
-# Usage: bad_input_test.sh PATH-TO-JUMPLINE headless|x11
+# Usage: bad_input_test.sh PATH-TO-JUMPLINE headless|x11 PATH-TO-HOLDDISPLAY
 #   headless  no X server needed: pictures read on the offscreen platform, and no display
 #   x11       under X servers (skipped, exit 77, where none can be started): pictures beside
 #             the program, a message box; 50 starts, each on a fresh server whose first and
 #             only client is the program, each followed by one with that server killed; and
-#             a server of 8-bit colour
+#             a server of 15-bit colour, which works, and one of 8-bit colour, which is refused
 # The pictures' finer faults (a FIFO, a loop, permissions, a bitmap cut short or showing
 # nothing) are tested against the loader itself, in tests/windows/PictureLoadTest.cpp.
 set -u
 # shellcheck source=tests/x11/lib.sh
 source "$(dirname "$0")/lib.sh"
 
-program=$(realpath "${1:?usage: bad_input_test.sh PATH-TO-JUMPLINE headless|x11}")
-group=${2:?usage: bad_input_test.sh PATH-TO-JUMPLINE headless|x11}
-[ "$group" = x11 ] && x11_start # its X11_TMP holds the test's folders and goes at exit
-work=${X11_TMP:-$(mktemp -d "${TMPDIR:-/tmp}/jumpline-badinput.XXXXXX")}
+program=$(realpath "${1:?usage: bad_input_test.sh PATH-TO-JUMPLINE headless|x11 PATH-TO-HOLDDISPLAY}")
+group=${2:?usage: bad_input_test.sh PATH-TO-JUMPLINE headless|x11 PATH-TO-HOLDDISPLAY}
+holddisplay=$(realpath "${3:?usage: bad_input_test.sh PATH-TO-JUMPLINE headless|x11 PATH-TO-HOLDDISPLAY}")
+# The test's folders: in the x11 group under X11_TMP, which goes however the test ends;
+# otherwise in the working folder.
+if [ "$group" = x11 ]; then
+    x11_start && work=$X11_TMP
+else
+    work=$PWD/work && rm -rf "$work" && mkdir "$work" && trap 'x11_cleanup; rm -rf "$work"' EXIT
+fi
 here=$work/here beside=$work/beside passed=0 failed=0
 mkdir "$beside" && cp "$program" "$beside/"
-# A display number where no X server runs (no socket, no lock file): the headless cases name
-# it, and the x11 cases start servers of their own on it; each group has its own range, so the
-# two can run at once.
-spare=$([ "$group" = x11 ] && echo 300 || echo 200)
-while [ -e "/tmp/.X11-unix/X$spare" ] || [ -e "/tmp/.X$spare-lock" ]; do spare=$((spare + 1)); done
-# At exit: the server of the test's own (see serve), killed, and its socket; the test's folders.
-xvfb='' && trap '[ -z "$xvfb" ] || { kill -KILL $xvfb; wait $xvfb 2>/dev/null; rm -f /tmp/.X11-unix/X$spare /tmp/.X$spare-lock; }; x11_cleanup; rm -rf "$work"' EXIT
+# A display number where no X server runs, held so that none starts there meanwhile: the
+# headless cases name it.
+[ "$group" = headless ] && { x11_hold "$holddisplay" "$work" || { echo "FAIL: no display number could be held" && exit 1; }; }
+spare=${X11_HELD:-}
 
 # layout SETUP: good pictures in `here` (the working directory) and beside the program, then
 # SETUP, run in $work.
@@ -38,9 +41,10 @@ layout() {
 }
 # start [-u NAME...] [NAME=VALUE...]: the program in `here`, with that environment, in the background.
 start() { x11_start_program "$here" env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY "$@" "$beside/jumpline" 2>"$work/stderr"; }
-# finish: wait up to 10 s for the program to end, then kill it; sets `status`.
+# finish: wait for the program to end (killing it after X11_TIMEOUT); sets `status`.
 finish() {
-    for _ in $(seq 500); do kill -0 "$X11_PROGRAM_PID" 2>/dev/null && sleep 0.02; done
+    local deadline=$((SECONDS + X11_TIMEOUT))
+    while kill -0 "$X11_PROGRAM_PID" 2>/dev/null && [ "$SECONDS" -le "$deadline" ]; do sleep 0.02; done
     kill -KILL "$X11_PROGRAM_PID" 2>/dev/null
     wait "$X11_PROGRAM_PID"
     status=$?
@@ -88,19 +92,23 @@ EOF
 
 # Servers of the test's own, started without -noreset: such a server resets when its last
 # client leaves, so nothing else may connect before the program holds its own connection.
-serve() {
-    : >"$work/ready" # the last server's number must not pass for this one's
-    Xvfb ":$spare" -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$work/ready" 2>/dev/null &
-    xvfb=$!
-    until [ -s "$work/ready" ] || ! kill -0 $xvfb 2>/dev/null; do sleep 0.005; done
-}
+connected() { local fd; for fd in /proc/"$1"/fd/*; do [ -S "$fd" ] && return 0; done; return 1; } # a socket open
+serve() { x11_serve "$work/server" -screen 0 "$1" -nolisten tcp || x11_fail "no X server could be started: $X11_WHY"; }
 [ "$group" = x11 ] && for i in $(seq 50); do
-    layout "" && serve 640x480x24 && DISPLAY=:$spare start
-    until grep -q socket: <(ls -l "/proc/$X11_PROGRAM_PID/fd" 2>/dev/null) || ! kill -0 "$X11_PROGRAM_PID" 2>/dev/null; do sleep 0.005; done
-    DISPLAY=:$spare answer && verdict "start $i on a fresh server" 0.splash
-    kill -KILL $xvfb && wait $xvfb 2>/dev/null
-    DISPLAY=:$spare start && finish && verdict "start $i on its server killed" 1 "no X server answers at DISPLAY=:$spare"
+    layout "" && serve 640x480x24 && DISPLAY=:$X11_NUMBER start
+    until connected "$X11_PROGRAM_PID" || ! kill -0 "$X11_PROGRAM_PID" 2>/dev/null; do sleep 0.01; done
+    DISPLAY=:$X11_NUMBER answer && verdict "start $i on a fresh server" 0.splash
+    # Killed: its number is held at once, so that no other server takes it while the program
+    # is started there; where one has been quicker, this start is left out.
+    x11_stop "$work/server" KILL
+    x11_hold "$holddisplay" "$work" "$X11_NUMBER" || { echo "note: display :$X11_NUMBER was taken at once by another server" && continue; }
+    DISPLAY=:$X11_NUMBER start && finish && verdict "start $i on its server killed" 1 "no X server answers at DISPLAY=:$X11_NUMBER"
+    kill "$X11_HOLDER" && wait "$X11_HOLDER" 2>/dev/null
+    X11_HOLDER=''
 done
-[ "$group" = x11 ] && serve 1280x1024x8 && DISPLAY=:$spare start && finish && verdict "an 8-bit server" 1 "colour depth.*not supported"
+[ "$group" = x11 ] && serve 1024x768x15 && DISPLAY=:$X11_NUMBER start && DISPLAY=:$X11_NUMBER answer && verdict "a 15-bit server" 0.splash &&
+    x11_stop "$work/server"
+[ "$group" = x11 ] && serve 1280x1024x8 && DISPLAY=:$X11_NUMBER start && finish && verdict "an 8-bit server" 1 "colour depth.*not supported" &&
+    x11_stop "$work/server"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

@@ -19,7 +19,8 @@ xdotool windowfocus --sync "$X11_ID" key Down Return
 x11_wait_window Jumpline 618 518 >/dev/null || x11_fail "Enter opened no main window"
 xdotool windowfocus --sync "$X11_ID" key Down Right space Up space
 tree() { /usr/bin/python3 "$(dirname "$0")/atspi_tree.py"; }
-for _ in $(seq 50); do tree >"$X11_TMP/tree" && grep -q 'Black moved' "$X11_TMP/tree" && break || sleep 0.2; done
+deadline=$((SECONDS + X11_TIMEOUT))
+until { tree >"$X11_TMP/tree" && grep -q 'Black moved' "$X11_TMP/tree"; } || [ "$SECONDS" -gt "$deadline" ]; do sleep 0.2; done
 for heard in 'label: c3, empty' 'label: d4, red man' 'label: b8, black man' "label: Red's turn" \
     'push button: Reset' 'image: red man' '| Black moved [a-h][1-8] to [a-h][1-8]$'; do
     grep -q "$heard" "$X11_TMP/tree" || x11_fail "the screen reader does not hear '$heard'; it hears: $(sort -u "$X11_TMP/tree" | head -c 2000)"

@@ -47,8 +47,9 @@ for _ in $(seq 30); do
 done
 xdotool "${burst[@]}"
 "$grabcheck" || x11_fail "a grab outlived the burst"
-for _ in $(seq 50); do # Ctrl+Q is Exit, refused while the computer moves
-    xdotool windowfocus --sync "$main" key ctrl+q sleep 0.1 && kill -0 "$X11_PROGRAM_PID" 2>/dev/null || break
+deadline=$((SECONDS + X11_TIMEOUT))
+while kill -0 "$X11_PROGRAM_PID" 2>/dev/null && [ "$SECONDS" -le "$deadline" ]; do # Ctrl+Q is Exit, refused while the computer moves
+    xdotool windowfocus --sync "$main" key ctrl+q sleep 0.1
 done
 kill -0 "$X11_PROGRAM_PID" 2>/dev/null && x11_fail "Ctrl+Q did not end the program"
 wait "$X11_PROGRAM_PID" || x11_fail "Exit ended the program with status $?"
