@@ -131,7 +131,7 @@ QRegion captionRoom(const QWidget *control)
     const QPoint corner = control->mapTo(window, QPoint());
     QRegion room = visiblePart(control);
     for (const QWidget *other : window->findChildren<const QWidget *>()) {
-        if (!other->isVisibleTo(window) || other->isAncestorOf(control) || control->isAncestorOf(other) || other == control)
+        if (other->window() != window || !other->isVisibleTo(window) || other->isAncestorOf(control) || control->isAncestorOf(other) || other == control)
             continue;
         const QPoint at = other->mapTo(window, QPoint()) - corner;
         if (above(other, control)) {

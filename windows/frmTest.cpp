@@ -78,10 +78,11 @@ void frmTest::createControls()
     setTextColour(lblTestMode, QColor(255, 0, 0));
     lblTestMode->setGeometry(controlsLeft, CaptionTopPx, ControlWidthPx, CaptionHeightPx);
     alsoShows(lblTestMode, {QStringLiteral("Test Mode is ON")});
-    fitCaptions(std::initializer_list<QWidget *>{cmdTestMode, lblTestMode}); // the window is not converted, but its captions fit
 
     resize(controlsLeft + ControlWidthPx + RightMarginPx,
            std::max(DesignHeightPx, DumpMarginPx + dump.height() + DumpMarginPx));
+    // The window is not converted, but its captions fit (in the window at its own size).
+    fitCaptions(std::initializer_list<QWidget *>{cmdTestMode, lblTestMode});
 
     connect(cmdTestMode, &QPushButton::clicked, this, &frmTest::cmdTestModeClicked);
 }

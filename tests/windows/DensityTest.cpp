@@ -12,6 +12,7 @@
 #include "windows/frmTest.h"
 
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -35,7 +36,7 @@ Places placesOf(const QWidget *window)
 {
     Places places;
     for (const QWidget *control : window->findChildren<QWidget *>())
-        if (!control->objectName().isEmpty())
+        if (!control->objectName().isEmpty() && control->window() == window)
             places[control->objectName()] = {control->mapTo(window, QPoint()), control->size()};
     return places;
 }
@@ -124,7 +125,7 @@ void expectCaptionsWhole(QWidget *window)
     std::vector<std::pair<QString, QRect>> inks;
     for (QWidget *control : window->findChildren<QWidget *>()) {
         const QString name = control->objectName(), before = control->property("text").toString();
-        for (const QString &caption : control->isVisibleTo(window) ? captionsOf(control) : QStringList()) {
+        for (const QString &caption : control->window() == window && control->isVisibleTo(window) ? captionsOf(control) : QStringList()) {
             const Change writeIt = [&](bool on) { control->setProperty("text", on ? caption : QString()); };
             const QRect ink = inWindow(control, writeIt), byItself = alone(control, writeIt);
             EXPECT_TRUE(!byItself.isEmpty() && ink.size() == byItself.size())
@@ -152,7 +153,7 @@ TEST(Density, EveryCaptionAndPictureIsWholeAndEveryControlInItsPlace)
     std::unique_ptr<frmSplash> splash;
     std::unique_ptr<frmMain> main;
     const auto open = [](auto &window, auto make) -> QWidget * { window = make(); window->show(); EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get())); return window.get(); };
-    const auto openSplash = [&] { return open(splash, [] { return std::make_unique<frmSplash>([](Settings &) { return nullptr; }); }); };
+    const auto openSplash = [&] { return open(splash, [] { return std::make_unique<frmSplash>(); }); };
     const auto openMain = [&] { return open(main, [&] { return std::make_unique<frmMain>(settings, random, pictures, &screen); }); };
     const auto openPassword = [&]() -> QWidget * { QTest::mouseDClick(main->windowHandle(), Qt::LeftButton, {}, {600, 336}); return main->loadedPasswordDialog(); };
 
@@ -164,10 +165,13 @@ TEST(Density, EveryCaptionAndPictureIsWholeAndEveryControlInItsPlace)
         expectInPlace(window, design);
         expectCaptionsWhole(window);
     }
-    expectInPlace(&main->ShowTestWindow(), {});
-    expectCaptionsWhole(&main->ShowTestWindow());
-    main->game.cmdTestMode_Click(); // and "Delete", which then lies over the banner
-    main->syncWidgetsWithGame();
+    frmPassword &dialog = *main->loadedPasswordDialog();
+    QTest::keyClicks(dialog.findChild<QLineEdit *>(), QStringLiteral("krov"));
+    QTest::mouseClick(dialog.findChild<QWidget *>("cmdEnter"), Qt::LeftButton);
+    frmTest &test = *main->loadedTestWindow();
+    expectInPlace(&test, {});
+    expectCaptionsWhole(&test);
+    QTest::mouseClick(test.findChild<QWidget *>("cmdTestMode"), Qt::LeftButton); // and "Delete", which then lies over the banner
     expectCaptionsWhole(main.get());
 }
 
