@@ -209,12 +209,14 @@ bool captionsFit(const QWidget *control)
         const int height = box->fontMetrics().height();
         return inner.height() >= height && inside({inner.left(), inner.top() + (inner.height() - height + 1) / 2, inner.width(), height}, room);
     }
-    const auto [box, align] = captionBox(control);
+    const auto place = captionBox(control); // the box and the alignment
+    const QRectF box(place.first);
+    const int align = static_cast<int>(place.second.toInt());
     const QFontMetricsF metrics(control->font());
     const QStringList captions = captionsOf(control);
     return std::all_of(captions.begin(), captions.end(), [&](const QString &caption) {
         // One line, laid out in the box as QPainter::drawText lays it out.
-        const QRectF line = metrics.boundingRect(QRectF(box), static_cast<int>(align.toInt()), caption);
+        const QRectF line = metrics.boundingRect(box, align, caption);
         const QRectF ink = metrics.tightBoundingRect(caption).translated(line.left(), line.top() + metrics.ascent());
         return inside(ink.toAlignedRect(), room);
     });
