@@ -88,10 +88,6 @@ void Computer::capture(std::int16_t i, Cell p, int d)
     board.SetBoardValue(0, static_cast<std::int16_t>(p.col), static_cast<std::int16_t>(p.row), Empty);
     board.SetBoardValue(0, jCol, jRow, king(i) ? BlackKing : BlackMan);
     moveBlackPiece(i, j);
-    if (last.captured.empty())
-        last.from = p;
-    last.to = j;
-    last.captured.push_back(m);
 }
 
 } // namespace jumpline

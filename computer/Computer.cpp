@@ -6,7 +6,6 @@ namespace jumpline {
 
 Computer::Outcome Computer::ComputerMove()
 {
-    last = MoveRecord{};
     screen.Pause();
     const bool moved = captures() || rescue() || crowningStep() || safeStep(SafeStep::KeepingNeighboursCovered) ||
                        edgeStep() || safeStep(SafeStep::Plain) || anyStep();
@@ -33,8 +32,6 @@ void Computer::step(std::int16_t i, Cell from, Cell to)
     board.SetBoardValue(0, static_cast<std::int16_t>(to.col), static_cast<std::int16_t>(to.row),
                         king(i) ? BlackKing : BlackMan);
     moveBlackPiece(i, to);
-    last.from = from;
-    last.to = to;
 }
 
 // Black piece i stands on the piece position of `to`.

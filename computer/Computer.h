@@ -12,7 +12,6 @@
 #include "outside/Random.h"
 
 #include <cstdint>
-#include <vector>
 
 namespace jumpline {
 
@@ -38,15 +37,6 @@ constexpr bool reaches(Cell p, int d, int distance)
     return onBoard(c.col, c.row);
 }
 
-// What one move of the computer did: the piece's first and last cell and, for a capture,
-// the cells of the pieces it took, in order.
-struct MoveRecord {
-    Cell from;
-    Cell to;
-    std::vector<Cell> captured;
-    bool operator==(const MoveRecord &) const = default;
-};
-
 class Computer {
 public:
     Computer(Board &board, Random &random, Screen &screen) : board(board), random(random), screen(screen) {}
@@ -63,9 +53,6 @@ public:
     // Black piece `piece` has just captured and stands on (col, row): it captures on, one
     // jump after each pause, while it can; (col, row) end where it finally stands.
     void ComputerMultiJump(std::int16_t piece, std::int16_t &col, std::int16_t &row);
-
-    // The move that the last ComputerMove made.
-    const MoveRecord &lastMove() const { return last; }
 
 private:
     bool captures();
@@ -110,7 +97,6 @@ private:
     Board &board;
     Random &random;
     Screen &screen;
-    MoveRecord last;
 };
 
 // Visits the black pieces from `firstPiece` round to the one before it, skipping parked

@@ -118,8 +118,6 @@ void Game::HandOver()
         blnComputerMoving = false;
         if (outcome == Computer::Outcome::NoMove)
             blnGameOver = true;
-        else
-            computerMove = computer.lastMove();
         if (blnGameOver) {
             NewGame();
         } else {

@@ -7,7 +7,6 @@
 #include "computer/Computer.h"
 #include "game/Settings.h"
 
-#include <optional>
 #include <string_view>
 
 namespace jumpline {
@@ -25,7 +24,6 @@ public:
 
     Board board;
     bool blnGameOver = false; // a game against the computer is decided; a new game must follow
-    std::optional<MoveRecord> computerMove; // the computer's latest move, until the window has told it
 
     // Puts a fresh game on the board with the start-up window's choices.
     void NewGame();

@@ -71,12 +71,18 @@ Reply play(const MoveCase &c, ScriptedRandom &random)
     run.screen.duringPause = [&] { run.atPauses.push_back(run.after); };
     Computer computer(run.after, random, run.screen);
     run.outcome = computer.ComputerMove();
-    const MoveRecord &move = computer.lastMove();
-    Cell at = move.from;
-    for (const Cell taken : move.captured)
-        run.path += " -> " + cellText(at = {2 * taken.col - at.col, 2 * taken.row - at.row});
-    if (run.outcome == Computer::Outcome::Moved)
-        run.path = cellText(move.from) + (move.captured.empty() ? " -> " + cellText(move.to) : run.path);
+    // The cells of the piece that moved, at each pause and at the end.
+    for (std::size_t i = 0; i < PieceCount; ++i) {
+        const Board &start = run.atPauses.front();
+        if (std::tie(start.Black[i].Left, start.Black[i].Top) == std::tie(run.after.Black[i].Left, run.after.Black[i].Top))
+            continue;
+        std::vector<Board> seen = run.atPauses;
+        seen.push_back(run.after);
+        Cell last{};
+        for (const Board &b : seen)
+            if (const Cell at = b.cellOf(b.Black[i]); at != last)
+                run.path += (run.path.empty() ? "" : " -> ") + cellText(last = at);
+    }
     return run;
 }
 
