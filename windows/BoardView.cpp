@@ -1,6 +1,7 @@
 #include "windows/BoardView.h"
 
 #include "game/Game.h"
+#include "windows/Commentary.h"
 #include "windows/Controls.h"
 #include "windows/Look.h"
 #include "windows/MainLayout.h"
@@ -22,26 +23,6 @@ namespace {
 
 constexpr int SquaresPerRow = 4;
 const QColor LightCell(0xFF, 0xFF, 0xFF);
-const QColor KeyboardMark(0x00, 0x60, 0xFF);
-
-QString pieceName(Colour colour, bool king)
-{
-    return QLatin1String(colour == Colour::Red ? "red " : "black ") + QLatin1String(king ? "king" : "man");
-}
-
-// "c3, red man", "d4, empty": what stands on a dark square, as the screen shows it.
-QString squareName(const Board &board, int k)
-{
-    const Cell cell = squareCell(k);
-    const std::optional<PieceRef> piece = board.pieceOn(cell);
-    return cellName(cell) + QStringLiteral(", ") + (piece ? pieceName(piece->colour, board.isKing(*piece)) : QStringLiteral("empty"));
-}
-
-void setName(QWidget *widget, const QString &name)
-{
-    if (widget->accessibleName() != name) // a screen reader hears only what changed
-        widget->setAccessibleName(name);
-}
 
 // The board's keys beyond the arrows: the diagonal steps, as on a keypad's 7, 9, 1 and 3.
 std::optional<Cell> diagonal(int key)
@@ -75,11 +56,6 @@ bool isArrow(int key) { return key == Qt::Key_Left || key == Qt::Key_Right || ke
 bool isAction(int key) { return key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 } // namespace
-
-QString cellName(Cell c)
-{
-    return QChar(u'a' + c.col - 1) + QString::number(BoardSize + 1 - c.row);
-}
 
 BoardView::BoardView(const Game &game, const PiecePictures &pictures, QWidget *window)
     : QWidget(window), game(game), pictures(pictures)
@@ -116,10 +92,10 @@ BoardView::BoardView(const Game &game, const PiecePictures &pictures, QWidget *w
     deleteSquare->hide();
     deleteSquare->setEnabled(false);
 
-    mark = new Outline(KeyboardMark, window);
+    mark = new Outline({{Qt::black, 1}, {Qt::white, 2}, {Qt::black, 2}}, window);
     mark->setObjectName(QStringLiteral("mark"));
     mark->setAccessibleName(QStringLiteral("Square of the keys"));
-    outline = new Outline(Qt::white, window);
+    outline = new Outline({{Qt::black, 1}, {Qt::white, 1}}, window);
     outline->setObjectName(QStringLiteral("outline"));
     outline->setAccessibleName(QStringLiteral("Piece held"));
 }
@@ -141,10 +117,10 @@ void BoardView::syncWithGame()
             widget->move(twipsToPixels(p.Left, board.intTwipsX), twipsToPixels(p.Top, board.intTwipsY));
             widget->setPicture(pictures[p.picture]);
             widget->setVisible(p.Visible);
-            setName(widget, pieceName(colour, board.isKing({colour, i})));
+            setAccessibleNameOnce(widget, pieceName(colour, board.isKing({colour, i})));
         }
     for (int k = 0; k < SquareCount; ++k)
-        setName(Square[static_cast<std::size_t>(k)], squareName(board, k));
+        setAccessibleNameOnce(Square[static_cast<std::size_t>(k)], squareName(board, k));
     Square[DeleteSquare]->setVisible(board.DeleteVisible);
     Square[DeleteSquare]->setEnabled(board.DeleteEnabled);
     if (markSquare == DeleteSquare && !board.DeleteVisible)
@@ -240,12 +216,14 @@ void BoardView::keyPressEvent(QKeyEvent *event)
         showMark(true);
         return;
     }
-    if (isAction(key))
+    if (isAction(key)) {
         pickUpOrDrop();
-    else if (key == Qt::Key_Escape)
-        putBack();
-    else
+    } else if (key != Qt::Key_Escape) {
         moveMark(key);
+    } else if (held) {
+        emit said(heldName() + QStringLiteral(" put back."));
+        putBack();
+    }
 }
 
 void BoardView::focusInEvent(QFocusEvent *event)
@@ -306,8 +284,16 @@ void BoardView::pickUpOrDrop()
     if (held)
         dropOn(Square[static_cast<std::size_t>(markSquare)]);
     else if (markSquare != DeleteSquare)
-        if (const std::optional<PieceRef> top = game.board.pieceOn(squareCell(markSquare)))
-            pickUp(*top, {}, true);
+        if (const std::optional<PieceRef> top = game.board.pieceOn(squareCell(markSquare)); top && pickUp(*top, {}, true))
+            emit said(heldName() + QStringLiteral(" picked up."));
+}
+
+// "Red man on c3".
+QString BoardView::heldName() const
+{
+    const Board &board = game.board;
+    const QString name = pieceName(held->piece.colour, board.isKing(held->piece));
+    return name.left(1).toUpper() + name.mid(1) + QStringLiteral(" on ") + cellName(board.cellOf(board.piece(held->piece)));
 }
 
 // The mark is drawn only once a key has been used, and goes at the next press of the mouse.

@@ -26,9 +26,6 @@ class Game;
 class Outline;
 class PieceWidget;
 
-// A cell as the player names it: column a to h from the left, row 1 to 8 from Red's side.
-QString cellName(Cell c);
-
 class BoardView : public QWidget {
     Q_OBJECT
 public:
@@ -54,6 +51,8 @@ public:
 signals:
     // A held piece was released over, or put down by the keys on, Square(square).
     void dropped(std::int16_t square, jumpline::PieceRef piece);
+    // What a screen reader should say of a piece picked up or put back by the keys.
+    void said(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -70,6 +69,7 @@ private:
     void markCell(Cell cell);
     void pickUpOrDrop();
     void showMark(bool shown);
+    QString heldName() const;
 
     const Game &game;
     const PiecePictures &pictures;

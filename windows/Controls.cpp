@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRegion>
 
+#include <optional>
 #include <utility>
 
 namespace jumpline {
@@ -29,19 +30,40 @@ void ClickLabel::mouseDoubleClickEvent(QMouseEvent *event)
 
 namespace {
 
-// A screen reader hears a picture as an image.
-QAccessibleInterface *pictureAccessible(const QString &, QObject *object)
+// The notification that Announcer shows.
+class Announcement : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+};
+
+// The roles a screen reader needs beyond Qt's own: a picture is an image, an option group a
+// group, the turn display a text, and the announcer a notification in a status bar.
+QAccessibleInterface *accessibleControl(const QString &, QObject *object)
 {
-    auto *picture = qobject_cast<PictureBox *>(object);
-    return picture != nullptr ? new QAccessibleWidget(picture, QAccessible::Graphic) : nullptr;
+    const auto role = [object]() -> std::optional<QAccessible::Role> {
+        if (qobject_cast<PictureBox *>(object))
+            return QAccessible::Graphic;
+        if (qobject_cast<ChoiceGroup *>(object))
+            return QAccessible::Grouping;
+        if (qobject_cast<RoundedFrame *>(object))
+            return QAccessible::StaticText;
+        if (qobject_cast<Announcer *>(object))
+            return QAccessible::StatusBar;
+        if (qobject_cast<Announcement *>(object))
+            return QAccessible::Notification;
+        return std::nullopt;
+    }();
+    return role ? new QAccessibleWidget(static_cast<QWidget *>(object), *role) : nullptr;
 }
+
+// Installed before the first control is made, so that no control is ever heard without its role.
+[[maybe_unused]] const bool rolesInstalled = (QAccessible::installFactory(accessibleControl), true);
 
 } // namespace
 
 PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
 {
-    static const bool heardAsImages = (QAccessible::installFactory(pictureAccessible), true);
-    static_cast<void>(heardAsImages);
 }
 
 void PictureBox::setPicture(const QPixmap &picture)
@@ -148,24 +170,54 @@ void RoundedFrame::paintEvent(QPaintEvent *)
     painter.drawRoundedRect(QRectF(rect()).adjusted(half, half, -half, -half), cornerRadius, cornerRadius);
 }
 
-Outline::Outline(const QColor &colour, QWidget *parent) : QWidget(parent), colour(colour)
+Outline::Outline(std::initializer_list<Ring> rings, QWidget *parent) : QWidget(parent), rings(rings)
 {
+    for (const Ring &ring : rings)
+        thickness += ring.width;
     setAttribute(Qt::WA_TransparentForMouseEvents);
     hide();
 }
 
 void Outline::resizeEvent(QResizeEvent *)
 {
-    setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(Thickness, Thickness, -Thickness, -Thickness))));
+    setMask(QRegion(rect()).subtracted(QRegion(rect().adjusted(thickness, thickness, -thickness, -thickness))));
 }
 
 void Outline::paintEvent(QPaintEvent *)
 {
-    // Black outside: the outline shows on the white and grey cells and on black.
     QPainter painter(this);
-    painter.fillRect(rect(), colour);
-    painter.setPen(Qt::black);
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    int inset = 0;
+    for (const Ring &ring : rings) {
+        painter.fillRect(rect().adjusted(inset, inset, -inset, -inset), ring.colour);
+        inset += ring.width;
+    }
+}
+
+Announcer::Announcer(QWidget *window) : QWidget(window), note(new Announcement(this))
+{
+    setGeometry(0, 0, 0, 0);
+    setAccessibleName(QStringLiteral("Announcements"));
+    note->setObjectName(QStringLiteral("announcement"));
+    note->setAccessibleName(QStringLiteral("Announcement"));
+    note->setGeometry(0, 0, 0, 0);
+    note->hide();
+}
+
+void Announcer::say(const QString &text)
+{
+    if (text.isEmpty())
+        return;
+    note->hide();
+    note->setAccessibleName(text);
+    note->show();
+}
+
+void setAccessibleNameOnce(QWidget *widget, const QString &name)
+{
+    if (widget->accessibleName() != name)
+        widget->setAccessibleName(name);
 }
 
 } // namespace jumpline
+
+#include "Controls.moc"

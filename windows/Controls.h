@@ -1,12 +1,15 @@
 // The kinds of control the main window is made of, beyond Qt's own buttons.
 #pragma once
 
+#include <QFrame>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
 #include <QWidget>
 
 #include <functional>
+#include <initializer_list>
+#include <vector>
 
 namespace jumpline {
 
@@ -88,20 +91,51 @@ protected:
 };
 
 // A frame only, so what lies beneath shows through it, and transparent for the mouse, so a
-// drop finds what lies below: where a held piece would go (white inside black), or the
-// square that the keyboard has reached.
+// drop finds what lies below: rings of colour from the outside in. Where a held piece would
+// go is white inside black; the square that the keys have reached gets a white and a black
+// line inside the cell's own black border, which stand out at least 5.7 : 1 on the white and
+// grey cells and on every piece.
 class Outline : public QWidget {
     Q_OBJECT
 public:
-    Outline(const QColor &colour, QWidget *parent);
-    static constexpr int Thickness = 2;
+    struct Ring {
+        QColor colour;
+        int width;
+    };
+    Outline(std::initializer_list<Ring> rings, QWidget *parent);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor colour;
+    std::vector<Ring> rings;
+    int thickness = 0;
 };
+
+// A group of option buttons, heard as one (a plain frame would be heard as a window that
+// cannot be active, and its options not at all).
+class ChoiceGroup : public QFrame {
+    Q_OBJECT
+public:
+    using QFrame::QFrame;
+};
+
+// Words that a screen reader says at once, wherever the keys are: a notification shown inside
+// a status bar, neither of any size. Orca presents a notification as it is shown, and leaves
+// out the word "notification" inside a status bar. One text at a time: what is said twice
+// before the screen reader has heard the first is heard as the second only.
+class Announcer : public QWidget {
+    Q_OBJECT
+public:
+    explicit Announcer(QWidget *window);
+    void say(const QString &text);
+
+private:
+    QWidget *note;
+};
+
+// Sets an accessible name only where it changed: a screen reader hears every change.
+void setAccessibleNameOnce(QWidget *widget, const QString &name);
 
 } // namespace jumpline

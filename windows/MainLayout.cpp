@@ -65,6 +65,7 @@ void frmMain::createControls()
     optMultiJump->setToolTip(QStringLiteral("Press to make a multi jump.  Press again to end turn."));
     cmdReset = new FlatButton(QStringLiteral("Reset"), 9.75, true, this);
     cmdExit = new FlatButton(QStringLiteral("Exit"), 9.75, true, this);
+    announcer = new Announcer(this);
 
     for (const DesignRect &design : MainDesign) // "Square(17)", "Red(9)", "cmdReset"
         control(design)->setObjectName(QString::fromStdString(controlName(design.control, design.index)));

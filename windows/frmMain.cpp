@@ -7,6 +7,7 @@
 #include "outside/Pause.h"
 #include "outside/Random.h"
 #include "windows/BoardView.h"
+#include "windows/Commentary.h"
 #include "windows/Controls.h"
 #include "windows/Look.h"
 #include "windows/Placement.h"
@@ -34,22 +35,6 @@
 
 using namespace jumpline;
 
-namespace {
-
-// "Black moved e3 to f4", "Black captured d4 and f6".
-QString moveDescription(const MoveRecord &move)
-{
-    if (move.captured.empty())
-        return QStringLiteral("Black moved %1 to %2").arg(cellName(move.from), cellName(move.to));
-    QStringList taken;
-    for (const Cell c : move.captured)
-        taken << cellName(c);
-    const QString last = taken.takeLast();
-    return QStringLiteral("Black captured ") + (taken.isEmpty() ? last : taken.join(QStringLiteral(", ")) + QStringLiteral(" and ") + last);
-}
-
-} // namespace
-
 frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictures, Screen *outside)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), settings(settings), random(random),
       game(settings, random, *this), pictures(pictures), outside(outside)
@@ -59,6 +44,7 @@ frmMain::frmMain(Settings &settings, Random &random, const PiecePictures &pictur
     createControls();
 
     connect(board, &BoardView::dropped, this, &frmMain::Square_DragDrop);
+    connect(board, &BoardView::said, announcer, &Announcer::say);
     connect(cmdReset, &QPushButton::clicked, this, &frmMain::cmdReset_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
     connect(optMultiJump, &QPushButton::clicked, this, &frmMain::optMultiJump_Clicked);
@@ -101,6 +87,7 @@ void frmMain::Form_Load()
     game.board.intTwipsY = roundToInt16(screenRatio.y);
     ScaleFormToScreen();
     game.NewGame();
+    newGameToTell = true;
     afterGame();
 }
 
@@ -109,7 +96,8 @@ void frmMain::afterGame()
     const Board &position = game.board;
     board->syncWithGame();
     lblPlayer->setText(QString::fromStdString(position.lblPlayer));
-    lblPlayer->setAccessibleName(QString::fromStdString(position.lblPlayer) + QStringLiteral(" turn"));
+    setAccessibleNameOnce(lblPlayer, QString::fromStdString(position.lblPlayer) + QStringLiteral(" turn"));
+    setAccessibleNameOnce(Shape2, QString::fromStdString(position.lblPlayer) + QStringLiteral(" turn"));
     {
         const QSignalBlocker blocker(optMultiJump);
         optMultiJump->setChecked(position.optMultiJump.Value == 1);
@@ -121,20 +109,42 @@ void frmMain::afterGame()
     }
     if (testWindow)
         testWindow->showTestMode(settings.blnTestMode);
-    if (const auto move = std::exchange(game.computerMove, std::nullopt))
-        setAccessibleDescription(moveDescription(*move));
+    speak();
+}
+
+// What happened, said at once: the drop or the computer's step with its captures and
+// crowning, and the turn; or a new game. Said before the computer's pause and before a
+// message box, and after every event, so that each thing is said once, in order.
+void frmMain::speak()
+{
+    QString text = std::exchange(toSay, QString());
+    const QString changes = std::exchange(newGameToTell, false)
+                                ? QStringLiteral("New game. ") + QString::fromStdString(game.board.lblPlayer) + QStringLiteral(" turn.")
+                                : describeChanges(spoken, game.board);
+    spoken = game.board;
+    announcer->say((text + QLatin1Char(' ') + changes).trimmed());
 }
 
 // Every handler that changes the game other than by a drop puts a held piece back first.
 void frmMain::Square_DragDrop(std::int16_t square, PieceRef piece)
 {
+    const Board before = game.board;
     game.Square_DragDrop(square, piece);
+    const Board &after = game.board;
+    if (before.Red == after.Red && before.Black == after.Black && before.lblPlayer == after.lblPlayer) {
+        const Cell from = before.cellOf(before.piece(piece));
+        const QString to = square == DeleteSquare ? QStringLiteral("Delete") : cellName(squareCell(square));
+        toSay = (piece.colour == Colour::Red ? QStringLiteral("Red ") : QStringLiteral("Black ")) + cellName(from) +
+                (to == cellName(from) ? QStringLiteral(" stays.") : QStringLiteral(" to ") + to + QStringLiteral(" is not allowed.")) +
+                QStringLiteral(" Nothing moved.");
+    }
     afterGame();
 }
 
 void frmMain::cmdReset_Click()
 {
     board->putBack();
+    newGameToTell = game.ClickAdmitted();
     game.cmdReset_Click();
     afterGame();
 }
@@ -149,13 +159,17 @@ void frmMain::cmdExit_Click()
 void frmMain::optMultiJump_Clicked(bool pressed)
 {
     board->putBack();
+    const std::int16_t was = game.board.optMultiJump.Value;
     game.SetMultiJump(pressed);
+    if (game.board.optMultiJump.Value != was)
+        toSay = pressed ? QStringLiteral("Multi Jump pressed.") : QStringLiteral("Multi Jump released.");
     afterGame(); // a refused click puts the button back as it was
 }
 
 void frmMain::cmdTestMode_Click()
 {
     board->putBack();
+    toSay = settings.blnTestMode ? QStringLiteral("Test mode off.") : QStringLiteral("Test mode on.");
     game.cmdTestMode_Click();
     afterGame();
 }
@@ -164,6 +178,8 @@ void frmMain::TestWindowClosing()
 {
     // Test mode does not outlive the test window, which is gone once closed.
     board->putBack();
+    if (settings.blnTestMode)
+        toSay = QStringLiteral("Test mode off.");
     game.TestWindowClosing();
     testWindow = nullptr;
     afterGame();
@@ -316,6 +332,7 @@ void frmMain::ShowMessage(const std::string &text)
     moveGrip.reset();
     board->putBack();
     afterGame();
+    newGameToTell = true; // a new game follows every message
     if (outside) {
         outside->ShowMessage(text);
         return;

@@ -25,6 +25,7 @@ class frmPassword;
 class frmTest;
 
 namespace jumpline {
+class Announcer;
 class BoardView;
 class ClickLabel;
 class FlatButton;
@@ -104,6 +105,7 @@ private:
     void showTestWindow();
     frmTest &loadTestWindow(); // hidden, if it was not loaded
     void afterGame();          // the widgets, and what a screen reader hears, after the game has acted
+    void speak();              // tells a screen reader what happened since it was last told
 
     jumpline::Settings &settings;
     jumpline::Random &random;
@@ -121,6 +123,11 @@ private:
     jumpline::FlatButton *cmdReset = nullptr;
     jumpline::FlatButton *cmdExit = nullptr;
     bool captionRed = false;
+
+    jumpline::Announcer *announcer = nullptr;
+    jumpline::Board spoken;  // the position a screen reader was last told of
+    QString toSay;           // what a handler has to say before the changes
+    bool newGameToTell = false;
 
     std::optional<QPoint> pressedAt; // where the press that moves the window was made
     std::optional<QPoint> moveGrip;  // pointer minus window position, while the window follows it

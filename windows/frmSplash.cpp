@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 
@@ -75,7 +76,7 @@ void frmSplash::createControls()
     // Then the rest in tab order.
     optHuman = optionButton(QStringLiteral("Versus Human"), this);
     optComputer = optionButton(QStringLiteral("Versus Computer"), this);
-    frmFirst = new QFrame(this); // black, no border: it only groups the first-player choice
+    frmFirst = new ChoiceGroup(this); // black, no border: it only groups the first-player choice
     frmFirst->setFrameShape(QFrame::NoFrame);
     frmFirst->setAccessibleName(QStringLiteral("First player"));
     optRed = optionButton(QStringLiteral("Red is First"), frmFirst);
@@ -173,7 +174,12 @@ void frmSplash::keyPressEvent(QKeyEvent *event)
 {
     switch (event->key()) {
     case Qt::Key_Return:
-    case Qt::Key_Enter: cmdStart_Click(); break;
+    case Qt::Key_Enter: // the button that has the keys, or else Start Game
+        if (auto *button = qobject_cast<QPushButton *>(focusWidget()))
+            button->click();
+        else
+            cmdStart_Click();
+        break;
     case Qt::Key_Escape: cmdExit_Click(); break;
     // An arrow key that the focused control did not take goes on to the next or previous one.
     case Qt::Key_Down:

@@ -36,7 +36,7 @@ signals:
     void startGame();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override; // Enter starts the game, Escape exits
+    void keyPressEvent(QKeyEvent *event) override; // Enter presses Start Game or the focused button, Escape exits
 
 private:
     void createControls();

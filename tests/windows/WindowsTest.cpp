@@ -4,6 +4,7 @@
 // mouse and by keys at a real server and read the screen reader's tree; these look closer.)
 #include "support/Support.h"
 #include "support/WindowRuns.h"
+#include "windows/Commentary.h"
 #include "windows/Controls.h"
 #include "windows/Placement.h"
 #include "windows/Resources.h"
@@ -27,6 +28,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <utility>
 
 namespace jumpline::testing {
 
@@ -74,6 +76,20 @@ namespace {
 class Windows : public ::testing::Test {
 protected:
     ~Windows() override { setTwipsPerPixelForTests(std::nullopt); }
+    // What a screen reader is told without asking, from now on: the text of each notification
+    // shown, in order.
+    struct Listener : QObject {
+        std::vector<std::string> said;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            const QAccessibleInterface *note = QAccessible::queryAccessibleInterface(watched);
+            if (event->type() == QEvent::Show && note->role() == QAccessible::Notification && note->parent()->role() == QAccessible::StatusBar)
+                said.push_back(note->text(QAccessible::Name).toStdString());
+            return false;
+        }
+    } listener;
+    void listen() { child(main.get(), "announcement")->installEventFilter(&listener); }
+    std::vector<std::string> heard() { return std::exchange(listener.said, {}); }
 
     template <typename Window> static Window &shown(Window &window)
     {
@@ -198,12 +214,13 @@ TEST_F(Windows, ADragDropsOnlyOnADarkSquareOfThisWindowAndAPressOnTheBackgroundM
     EXPECT_EQ(std::tuple(moving, main->pos()), std::tuple(start + QPoint(30, 20), start + QPoint(30, 20)));
 }
 
-// Every click and key in the computer's pause is refused and leaves nothing behind; after
-// it, the main window's description tells a screen reader what Black did.
+// Every click and key in the computer's pause is refused and leaves nothing behind; a screen
+// reader is told the drop before the pause and what Black did after it.
 TEST_F(Windows, TheComputersPauseRefusesClicksAndKeysWithoutATrace)
 {
     settings.opponent = Settings::Opponent::Computer;
     open();
+    listen();
     keys({Qt::Key_Space}); // the mark shows
     const QWidget *mark = child(main.get(), "mark");
     auto *multiJump = qobject_cast<QPushButton *>(child(main.get(), "optMultiJump"));
@@ -220,10 +237,12 @@ TEST_F(Windows, TheComputersPauseRefusesClicksAndKeysWithoutATrace)
     EXPECT_EQ(std::tuple(multiJump->isChecked(), screen.ends, board().intAIMoves, text(main.get(), "lblPlayer")), std::tuple(false, 0, 1, "Red's"));
     EXPECT_EQ(std::tuple(screen.dumps.size(), screen.dumps.back()), std::tuple(2u, board().PrintBoard())) << "a dump after each move";
     expectLooks(multiJump, "multi-jump-released");
-    EXPECT_EQ(main->accessibleDescription(), "Black moved d6 to c5");
+    EXPECT_EQ(heard(), (std::vector<std::string>{"Red c3 to d4. Black's turn.", "Black d6 to c5. Red's turn."}));
     setPosition("1:.b...... 2:..r..... 5:...r....");
-    dragPiece({4, 5}, {3, 4}); // Black takes both red men, and has won
-    EXPECT_EQ(std::tuple(main->accessibleDescription().toStdString(), screen.messages), std::tuple("Black captured c7 and c5", std::vector<std::string>{"Black is the victor!"}));
+    heard();
+    dragPiece({4, 5}, {3, 4}); // Black takes both red men, a pause before each jump, and has won
+    EXPECT_EQ(heard(), (std::vector<std::string>{"Red d4 to c5. Black's turn.", "Black b8 takes c7, lands on d6.", "Black d6 takes c5, lands on b4.", "Red's turn.", "New game. Red's turn."}));
+    EXPECT_EQ(screen.messages, std::vector<std::string>{"Black is the victor!"});
     // Every control has a name a screen reader can say: a square by its cell and what stands on it.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(child(main.get(), square(21)))->text(QAccessible::Name), "c3, red man");
     openTestWindow(); // it and the password dialog are the main window's
@@ -244,6 +263,7 @@ TEST_F(Windows, KeysPlayAsTheMouseDoes)
     keys({Qt::Key_Right, Qt::Key_Return, Qt::Key_Up});
     EXPECT_EQ(std::tuple(marks[1]->isVisible(), marks[1]->geometry()), std::tuple(true, child(main.get(), square(17))->geometry().adjusted(7, 7, -7, -7)));
     // Red steps; Black onto its own piece (refused), picked up and put back, then a step.
+    listen();
     keys({Qt::Key_Enter, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Down, Qt::Key_Escape});
     EXPECT_EQ(std::tuple(piecesPicture(board()), board().lblPlayer), std::tuple(kRedNineStepped, "Black's"));
     keys({Qt::Key_Up, Qt::Key_Left, Qt::Key_Space, Qt::Key_Down, Qt::Key_Right, Qt::Key_Space}); // b6 to c5
@@ -252,6 +272,10 @@ TEST_F(Windows, KeysPlayAsTheMouseDoes)
               std::tuple("1:.b.b.b.b 2:b.b.b.b. 3:.r.b.b.b 6:r...r.r. 7:.r.r.r.r 8:r.r.r.r.", "Black's", 1));
     keys({Qt::Key_M, Qt::Key_F2});
     EXPECT_EQ(std::tuple(piecesPicture(board()), board().optMultiJump.Value), std::tuple(kOpeningShown, 0));
+    EXPECT_EQ(heard(), (std::vector<std::string>{"Red c3 to d4. Black's turn.", "Black man on d6 picked up.", "Black d6 to f6 is not allowed. Nothing moved.",
+                                                 "Black man on d6 picked up.", "Black man on d6 put back.", "Black man on b6 picked up.",
+                                                 "Black b6 to c5. Red's turn.", "Red man on d4 picked up.", "Red d4 takes c5, lands on b6. Black's turn.",
+                                                 "Multi Jump pressed.", "Multi Jump released.", "New game. Red's turn."}));
     // A step along a diagonal: pick up, one key, drop; or the squares typed by name. Home,
     // Page Up, End and Page Down go up-left, up-right, down-left, down-right, as the keypad's
     // 7, 9, 1 and 3 do.
@@ -399,7 +423,10 @@ TEST_F(Windows, TheStartUpWindowChoosesTheGameAndExitClosesTheWindowsInOrder)
         bool eventFilter(QObject *watched, QEvent *event) override { return (order += event->type() == QEvent::Close ? watched->objectName().toStdString() + " " : "", false); }
     } closes;
     openSplash().findChild<QPushButton *>("cmdExit")->setFocus();
-    keys(splash.get(), {Qt::Key_Return}); // Enter starts the game, whichever button has the focus
+    keys(splash.get(), {Qt::Key_Return}); // Enter presses the focused button; elsewhere it is Start Game
+    EXPECT_TRUE(!splash->isVisible() && main == nullptr);
+    openSplash().findChild<QRadioButton *>("optRed")->setFocus();
+    keys(splash.get(), {Qt::Key_Return});
     ASSERT_NE(main, nullptr);
     for (QObject *window : std::initializer_list<QObject *>{splash.get(), main.get(), &openTestWindow()})
         window->installEventFilter(&closes);
@@ -445,6 +472,28 @@ TEST_F(Windows, ThePasswordDialogAndTheTestWindow)
 
 // Random mouse and key events, checked by the referee after every one. JUMPLINE_WINDOW_SOAK_RUNS
 // sets the number of runs: scripts/fuzz.sh plays more under the sanitizers.
+// What a screen reader is told of a change, one row per kind of change.
+TEST(Commentary, SaysWhatChangedBetweenTwoPositions)
+{
+    const struct {
+        const char *before;
+        bool redBefore;
+        const char *after;
+        bool redAfter;
+        const char *said;
+    } cases[] = {
+        {"6:..r.....", true, "5:...r....", false, "Red c3 to d4. Black's turn."},
+        {"6:..b..... 7:...r....", false, "8:....B...", true, "Black c3 takes d2, lands on e1, crowned. Red's turn."},
+        {"3:.r...... 2:..b.....", true, "1:...R....", true, "Red b6 takes c7, lands on d8, crowned."},
+        {"8:..b.....", false, "8:..B.....", true, "Black man on c1 crowned. Red's turn."},
+        {"1:.b...... 6:..r.....", true, "6:..r.....", true, "Black piece on b8 taken off."},
+        {"6:..r.....", true, "6:..r.....", true, ""},
+    };
+    for (const auto &row : cases)
+        EXPECT_EQ(describeChanges(boardFromPicture(row.before, row.redBefore), boardFromPicture(row.after, row.redAfter)).toStdString(), row.said)
+            << row.before << " to " << row.after;
+}
+
 TEST(WindowSoak, RandomEventsKeepEveryRule)
 {
     const char *runs = std::getenv("JUMPLINE_WINDOW_SOAK_RUNS");
