@@ -24,7 +24,8 @@ wl_fail() {
 # Ends what wl_start and wl_start_program started, then closes the guard's pipe.
 wl_cleanup() {
     [ -n "${WL_POINTER_IN:-}" ] && exec {WL_POINTER_IN}>&- {WL_POINTER_OUT}<&-
-    kill ${WL_PROGRAM_PID:-} ${WL_KEYBOARD_PID:-} ${WL_POINTER_PID:-} ${WL_SWAY_PID:-} 2>/dev/null
+    kill ${WL_PROGRAM_PID:-} ${WL_KEYBOARD_PID:-} ${WL_POINTER_PID:-} 2>/dev/null
+    kill -9 ${WL_SWAY_PID:-} 2>/dev/null # sway loses a SIGTERM that comes while it starts
     wait 2>/dev/null
     rm -rf "${WL_TMP:-}"
     [ -n "${WL_GUARD:-}" ] && exec {WL_GUARD}>&-
@@ -35,7 +36,7 @@ wl_cleanup() {
 # shell holds open, then ends the processes listed in $WL_TMP/pids (those still being the
 # same process) and removes $WL_TMP with the compositor's sockets. Started in a session of
 # its own, away from the test's process group. The long-lived children are started without
-# the pipe (wl_run); sway and the program also get SIGTERM when the shell dies.
+# the pipe (wl_run), and get a signal when the shell dies: sway SIGKILL, the others SIGTERM.
 wl_guard() {
     # shellcheck disable=SC2016 # expanded by the guard's own shell
     exec {WL_GUARD}> >(exec setsid -f bash -c '
@@ -52,7 +53,7 @@ wl_guard() {
             [ $alive = 0 ] && break
             sleep 0.05
         done
-        rm -rf "$0"' "$WL_TMP" </dev/null >/dev/null 2>&1)
+        rm -rf "$0"' "$WL_TMP" >/dev/null 2>&1)
 }
 
 # wl_watch PID: lists PID for the guard.
@@ -93,7 +94,7 @@ for_window [class=".*"] floating enable
 EOF
     chmod 644 "$WL_TMP/sway.conf"
     env -i PATH="$PATH" HOME="$run" XDG_RUNTIME_DIR="$run" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
-        WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 setpriv "${user[@]}" --pdeathsig TERM \
+        WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 setpriv "${user[@]}" --pdeathsig KILL \
         sway ${WL_SWAY_DEBUG:+-d} -c "$WL_TMP/sway.conf" >"$WL_TMP/sway.log" 2>&1 {WL_GUARD}>&- &
     WL_SWAY_PID=$! && wl_watch "$WL_SWAY_PID"
     export XDG_RUNTIME_DIR="$WL_TMP/client" QT_QPA_PLATFORM=wayland
@@ -110,7 +111,7 @@ EOF
         fi
         sleep 0.02
     done
-    [ "$(wl_pixel 1 1 2>/dev/null)" = "$WL_BACKGROUND" ] ||
+    [ "$(wl_pixel $((width - 2)) $((height - 2)) 2>/dev/null)" = "$WL_BACKGROUND" ] ||
         wl_skip "no Wayland compositor could be started: $(grep -v '^ *$' "$WL_TMP/sway.log" | tail -n 2)"
     # A pointer and a keyboard for the whole test: the seat has them from the start, as a
     # desktop does, and no event is lost to a device that a client has not yet seen.
@@ -173,9 +174,12 @@ wl_drag() { wl_pointer drag "$1" "$2" "$3" "$4" 8; }
 # wl_keys -k Return, wl_keys -M ctrl -k q -m ctrl.
 wl_keys() { wtype "$@"; }
 
-# wl_pixel X Y: the colour of one pixel of the output, as #RRGGBB.
+# wl_pixel X Y: the colour of one pixel of the output, as #RRGGBB (the last three bytes of a
+# one-pixel screenshot in PPM).
 wl_pixel() {
-    grim -g "$1,$2 1x1" "$WL_TMP/pixel.png" && convert "$WL_TMP/pixel.png" -depth 8 -format '#%[hex:p{0,0}]' info:
+    local rgb
+    rgb=$(grim -t ppm -g "$1,$2 1x1" - | tail -c 3 | od -An -tx1 | tr -d ' \n' | tr a-f A-F)
+    [ ${#rgb} = 6 ] && echo "#$rgb"
 }
 
 # wl_park: move the pointer to the output's bottom-right corner, out of the windows' way:
