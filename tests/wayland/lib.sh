@@ -27,6 +27,8 @@ wl_cleanup() {
     kill ${WL_PROGRAM_PID:-} ${WL_KEYBOARD_PID:-} ${WL_POINTER_PID:-} 2>/dev/null
     kill -9 ${WL_SWAY_PID:-} 2>/dev/null # sway loses a SIGTERM that comes while it starts
     wait 2>/dev/null
+    # shellcheck disable=SC2046 # two names without spaces
+    [ -f "${WL_TMP:-}/x-files" ] && rm -f $(cat "$WL_TMP/x-files")
     rm -rf "${WL_TMP:-}"
     [ -n "${WL_GUARD:-}" ] && exec {WL_GUARD}>&-
 }
@@ -53,6 +55,7 @@ wl_guard() {
             [ $alive = 0 ] && break
             sleep 0.05
         done
+        [ -f "$0/x-files" ] && rm -f $(cat "$0/x-files")
         rm -rf "$0"' "$WL_TMP" >/dev/null 2>&1)
 }
 
@@ -127,6 +130,21 @@ EOF
         [ "$SECONDS" -le "$deadline" ] || wl_skip "the seat has no keyboard: $(swaymsg -t get_seats -r | jq -c '.[].capabilities')"
         sleep 0.02
     done
+}
+
+# wl_start_x: for a test that started sway with WL_XWAYLAND=enable, sets DISPLAY to its
+# XWayland and lets root's X programs in; X11's lock and socket of that display go when the
+# test ends, as the rest.
+wl_start_x() {
+    local display deadline=$((SECONDS + WL_TIMEOUT))
+    swaymsg exec "'xhost +si:localuser:$(id -un) >/dev/null; echo \$DISPLAY >$WL_TMP/sway/display'" >/dev/null
+    until [ -s "$WL_TMP/sway/display" ]; do
+        [ "$SECONDS" -le "$deadline" ] || wl_skip "sway started no XWayland (is xwayland installed?)"
+        sleep 0.02
+    done
+    display=$(cat "$WL_TMP/sway/display")
+    echo "/tmp/.X${display#:}-lock /tmp/.X11-unix/X${display#:}" >"$WL_TMP/x-files"
+    export DISPLAY=$display
 }
 
 # wl_start_program DIR EXE [ARG...]: start EXE in the background, in the working folder DIR.

@@ -98,12 +98,27 @@ static uint32_t now(void)
     return (uint32_t)(t.tv_sec * 1000 + t.tv_nsec / 1000000);
 }
 
-static void move(struct state *state, uint32_t x, uint32_t y)
+static void motion(struct state *state, uint32_t x, uint32_t y)
 {
     // The extent is the layout's size, so that x of it lands on pixel x.
     zwlr_virtual_pointer_v1_motion_absolute(state->pointer, now(), x, y, (uint32_t)(state->width / state->scale),
                                             (uint32_t)(state->height / state->scale));
     zwlr_virtual_pointer_v1_frame(state->pointer);
+}
+
+static uint32_t towards(uint32_t from, uint32_t to)
+{
+    return from < to ? to - 1 : from > to ? to + 1 : to;
+}
+
+// Arrives from one pixel short of (x, y): a pointer that enters a window with its last step
+// gives the window an enter and no motion, and XWayland then keeps its pointer where it was
+// and sends the next click there.
+static void move(struct state *state, uint32_t x, uint32_t y)
+{
+    if (x != state->x || y != state->y)
+        motion(state, towards(state->x, x), towards(state->y, y));
+    motion(state, x, y);
     state->x = x, state->y = y;
 }
 
