@@ -188,6 +188,29 @@ wl_pointer() {
 # as a hand does, and release it.
 wl_drag() { wl_pointer drag "$1" "$2" "$3" "$4" 8; }
 
+# wl_rect ID: the place and size of the window with that sway id, as "X Y W H".
+wl_rect() {
+    swaymsg -t get_tree -r | jq -r --argjson id "$1" '.. | objects | select(.id? == $id) | "\(.rect.x) \(.rect.y) \(.rect.width) \(.rect.height)"'
+}
+
+# wl_move_by ID X Y DX DY: drag the window with that sway id by its point (X, Y) of the
+# output, DX and DY further, as a hand moves a window by its background: press, move a
+# little until the window follows (the compositor takes over the pointer only once the
+# program has asked it to), then on to the end, and release. Fails if the window stays.
+wl_move_by() {
+    local id=$1 x=$2 y=$3 start i deadline=$((SECONDS + WL_TIMEOUT))
+    start=$(wl_rect "$id")
+    wl_pointer move "$x" "$y" && wl_pointer down || return 1
+    for i in $(seq 1 100); do
+        wl_pointer move $((x + (i % 2))) "$y" || return 1
+        [ "$(wl_rect "$id")" != "$start" ] && break
+        [ "$SECONDS" -le "$deadline" ] || { wl_pointer up; echo "the window did not follow the pointer" >&2; return 1; }
+        sleep 0.02
+    done
+    for i in 1 2 3 4 5 6 7 8; do wl_pointer move $((x + $4 * i / 8)) $((y + $5 * i / 8)) || return 1; done
+    wl_pointer up
+}
+
 # wl_keys WTYPE-ARGUMENTS...: type into the window that has the keyboard, e.g. wl_keys krov,
 # wl_keys -k Return, wl_keys -M ctrl -k q -m ctrl.
 wl_keys() { wtype "$@"; }
