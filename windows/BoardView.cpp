@@ -178,8 +178,11 @@ void BoardView::mouseReleaseEvent(QMouseEvent *event)
         event->ignore();
         return;
     }
-    // A release over another window (a dialog, another program) drops nowhere.
-    const bool overThis = QGuiApplication::topLevelAt(event->globalPosition().toPoint()) == window()->windowHandle();
+    // A release over another window (a dialog, another program) drops nowhere. On Wayland
+    // no window knows its place on the screen (each says it stands in the corner): there a
+    // release drops where it is in this window.
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    const bool overThis = wayland || QGuiApplication::topLevelAt(event->globalPosition().toPoint()) == window()->windowHandle();
     dropOn(overThis ? window()->childAt(mapTo(window(), event->position().toPoint())) : nullptr);
 }
 

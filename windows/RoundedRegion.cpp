@@ -1,5 +1,8 @@
 #include "windows/RoundedRegion.h"
 
+#include <QEvent>
+#include <QGuiApplication>
+#include <QPainter>
 #include <QRect>
 #include <QWidget>
 
@@ -25,6 +28,34 @@ int cornerInset(std::int64_t rowDistance, std::int64_t w, std::int64_t h)
             return inset;
     }
 }
+
+// A translucent window's background, painted inside its rounded outline before the window
+// paints itself; outside it the window stays clear, and the desktop shows through. The
+// outline clips the window's own painting, not its controls': those that reach over it are
+// cut to it (with the shapes they have) once the window shows, with its layout converted.
+class RoundedBackground : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *window = static_cast<QWidget *>(watched);
+        if (event->type() == QEvent::Paint) {
+            QPainter painter(window);
+            painter.setClipRegion(window->mask());
+            painter.fillRect(window->rect(), window->palette().window());
+        } else if (event->type() == QEvent::Show) {
+            for (QWidget *control : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+                const QRegion shape = control->mask().isEmpty() ? QRegion(control->rect()) : control->mask();
+                const QRegion inside = shape & window->mask().translated(-control->pos());
+                if (!control->isWindow() && inside != shape)
+                    control->setMask(inside);
+            }
+        }
+        return false;
+    }
+};
 
 } // namespace
 
@@ -59,6 +90,13 @@ QRegion roundedRegion(int left, int top, int right, int bottom, int cornerWidth,
 void ApplyRoundedRegion(QWidget *target, int left, int top, int right, int bottom, int cornerWidth, int cornerHeight)
 {
     target->setMask(roundedRegion(left, top, right, bottom, cornerWidth, cornerHeight));
+    // X11 cuts a window to its mask. Elsewhere (Wayland) the mask only limits where the mouse
+    // goes: the window is made translucent and paints itself inside its outline.
+    if (target->isWindow() && QGuiApplication::platformName() != QLatin1String("xcb") &&
+        !target->testAttribute(Qt::WA_TranslucentBackground)) {
+        target->setAttribute(Qt::WA_TranslucentBackground);
+        target->installEventFilter(new RoundedBackground(target));
+    }
 }
 
 } // namespace jumpline

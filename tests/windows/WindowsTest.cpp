@@ -382,13 +382,14 @@ TEST_F(Windows, TheRealScreenShowsAPlainMessageBoxAndTheDump)
     answer.callOnTimeout(main.get(), [&] {
         for (QWidget *window : QApplication::topLevelWidgets())
             if (auto *box = qobject_cast<QMessageBox *>(window); box != nullptr && box->isVisible()) {
-                seen = (box->windowTitle() + "|" + box->text()).toStdString() + (box->icon() == QMessageBox::NoIcon ? "|no icon" : "");
+                seen = (box->windowTitle() + "|" + box->text()).toStdString() + (box->icon() == QMessageBox::NoIcon ? "|no icon" : "") +
+                       (box->windowHandle()->transientParent() == main->windowHandle() ? "|the main window's" : "");
                 box->button(QMessageBox::Ok)->click();
             }
     });
     answer.start(10);
     dragPiece({4, 5}, {2, 3});
-    EXPECT_EQ(std::tuple(seen, piecesPicture(board())), std::tuple("Jumpline|Red is the victor!|no icon", kOpeningShown));
+    EXPECT_EQ(std::tuple(seen, piecesPicture(board())), std::tuple("Jumpline|Red is the victor!|no icon|the main window's", kOpeningShown));
     EXPECT_EQ(std::tuple(main->loadedTestWindow()->isVisible(), text(main->loadedTestWindow(), "lblDump")), std::tuple(false, boardFromPicture("3:.r......").PrintBoard()));
 }
 
@@ -457,6 +458,8 @@ TEST_F(Windows, ThePasswordDialogAndTheTestWindow)
     press(&openPassword(), "cmdEnter");
     frmTest &test = *main->loadedTestWindow();
     EXPECT_TRUE(!dialog.isVisible() && test.isVisible());
+    for (const QWidget *window : std::initializer_list<const QWidget *>{&dialog, &test}) // a Wayland compositor places them by it
+        EXPECT_EQ(window->windowHandle()->transientParent(), main->windowHandle()) << window->objectName().toStdString() << " is the main window's";
     press(&test, "cmdTestMode");
     drag(centreOf({2, 3}), child(main.get(), square(32))->geometry().center());
     expectLooks(&test, "test-window"); // test mode on, Black(8) deleted
