@@ -119,7 +119,8 @@ bool drawsNothing(const QWidget *widget)
     if (const auto *label = qobject_cast<const QLabel *>(widget))
         return label->text().isEmpty() && label->pixmap().isNull() && label->frameShape() == QFrame::NoFrame;
     const auto *frame = qobject_cast<const QFrame *>(widget);
-    return frame != nullptr && frame->metaObject() == &QFrame::staticMetaObject && frame->frameShape() == QFrame::NoFrame;
+    const bool plain = frame != nullptr && (frame->metaObject() == &QFrame::staticMetaObject || qobject_cast<const ChoiceGroup *>(frame) != nullptr);
+    return plain && frame->frameShape() == QFrame::NoFrame;
 }
 
 // Where the control's captions may be written, in its own coordinates: what shows of it,
