@@ -33,8 +33,8 @@ keys space Prior space
 heard "Red c3 to d4. Black's turn."
 heard "Red's turn."
 reply=$(sed -n "${ORCA_MARK}p" "$ORCA_SPEECH") # the utterance just heard
-[[ $reply =~ \'Black\ [a-h][1-8]\ to\ ([a-h][1-8])\.\ Red\'s\ turn\.\' ]] || x11_fail "the computer's move is heard as $reply"
-moved=${BASH_REMATCH[1]}
+[[ $reply =~ \'Black\ ([a-h][1-8])\ to\ ([a-h][1-8])\.\ Red\'s\ turn\.\' ]] || x11_fail "the computer's move is heard as $reply"
+from=${BASH_REMATCH[1]} moved=${BASH_REMATCH[2]}
 
 # Test mode: the red men as they stand, d4 back on c3, against one black man on e5.
 xdotool mousemove $((mx + 600)) $((my + 336)) click --repeat 2 --delay 80 1
@@ -47,7 +47,16 @@ keys space # its button has the keys
 heard "Test mode on."
 test=$X11_ID
 xdotool windowfocus --sync "$main"
-take_off() { local cell; for cell in "$@"; do keys "${cell:0:1}" "${cell:1:1}" space g 1 Right space; done; }
+# Each piece taken off is heard before the next is taken: on a busy machine the screen
+# reader's key listener can hold the keys back for many seconds.
+take_off() {
+    local cell
+    for cell in "$@"; do
+        [ "$cell" = "$from" ] && continue
+        keys "${cell:0:1}" "${cell:1:1}" space g 1 Right space
+        heard "Black piece on $cell taken off."
+    done
+}
 take_off b8 d8 f8 h8 a7 c7 e7 g7 b6 d6 f6 h6
 keys d 4 space c 3 space
 heard "Red d4 to c3."
