@@ -193,20 +193,25 @@ void Outline::paintEvent(QPaintEvent *)
     }
 }
 
-Announcer::Announcer(QWidget *window) : QWidget(window), note(new Announcement(this))
+Announcer::Announcer(QWidget *window) : QWidget(window)
 {
     setGeometry(0, 0, 0, 0);
     setAccessibleName(QStringLiteral("Announcements"));
-    note->setObjectName(QStringLiteral("announcement"));
-    note->setAccessibleName(QStringLiteral("Announcement"));
-    note->setGeometry(0, 0, 0, 0);
-    note->hide();
+    for (QWidget *&note : notes) {
+        note = new Announcement(this);
+        note->setObjectName(QStringLiteral("announcement"));
+        note->setAccessibleName(QStringLiteral("Announcement"));
+        note->setGeometry(0, 0, 0, 0);
+        note->hide();
+    }
 }
 
 void Announcer::say(const QString &text)
 {
     if (text.isEmpty())
         return;
+    QWidget *note = notes[next];
+    next = (next + 1) % notes.size();
     note->hide();
     note->setAccessibleName(text);
     note->show();

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <vector>
@@ -123,8 +124,9 @@ public:
 
 // Words that a screen reader says at once, wherever the keys are: a notification shown inside
 // a status bar, neither of any size. Orca presents a notification as it is shown, and leaves
-// out the word "notification" inside a status bar. One text at a time: what is said twice
-// before the screen reader has heard the first is heard as the second only.
+// out the word "notification" inside a status bar. It reads the notification's name when it
+// gets to the event, which on a busy machine can be after the next text: so each text has a
+// notification of its own, in turn among eight, and keeps it until seven more have been said.
 class Announcer : public QWidget {
     Q_OBJECT
 public:
@@ -132,7 +134,8 @@ public:
     void say(const QString &text);
 
 private:
-    QWidget *note;
+    std::array<QWidget *, 8> notes{};
+    std::size_t next = 0;
 };
 
 // Sets an accessible name only where it changed: a screen reader hears every change.

@@ -88,7 +88,11 @@ protected:
             return false;
         }
     } listener;
-    void listen() { child(main.get(), "announcement")->installEventFilter(&listener); }
+    void listen()
+    {
+        for (QWidget *note : main->findChildren<QWidget *>("announcement"))
+            note->installEventFilter(&listener);
+    }
     std::vector<std::string> heard() { return std::exchange(listener.said, {}); }
 
     template <typename Window> static Window &shown(Window &window)
