@@ -86,6 +86,7 @@ void frmPassword::cmdEnter_Click()
     // Any mix of cases is the code; a blank before or after it is not.
     const bool right = IsAccessCode(txtPassword->text().toStdString());
     txtPassword->clear();
+    txtPassword->setFocus(); // the next code is typed at once, also after a click on a button
     if (!right)
         return;
     emit accepted();
@@ -94,7 +95,8 @@ void frmPassword::cmdEnter_Click()
 
 void frmPassword::cmdCancel_Click()
 {
-    // What was typed stays for the next showing.
+    // What was typed stays for the next showing, which takes the code at once.
+    txtPassword->setFocus();
     emit cancelled();
     hide();
 }

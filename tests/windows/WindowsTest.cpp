@@ -452,12 +452,13 @@ TEST_F(Windows, ThePasswordDialogAndTheTestWindow)
     auto *box = dialog.findChild<QLineEdit *>();
     QTest::keyClicks(box, QStringLiteral("krov "));
     press(&dialog, "cmdEnter");
-    EXPECT_TRUE(dialog.isVisible() && box->text().isEmpty() && main->loadedTestWindow() == nullptr);
+    EXPECT_TRUE(dialog.isVisible() && box->text().isEmpty() && main->loadedTestWindow() == nullptr && dialog.focusWidget() == box);
     QTest::keyClicks(box, QStringLiteral("KrOv"));
     expectLooks(&dialog, "password");
     press(&dialog, "cmdCancel");
     EXPECT_FALSE(dialog.isVisible());
-    keys(&openPassword(), {Qt::Key_Escape});
+    EXPECT_EQ(openPassword().focusWidget(), box) << "opened again, it takes the code at once";
+    keys(&dialog, {Qt::Key_Escape});
     EXPECT_FALSE(dialog.isVisible());
     press(&openPassword(), "cmdEnter");
     frmTest &test = *main->loadedTestWindow();
