@@ -224,7 +224,7 @@ void BoardView::keyPressEvent(QKeyEvent *event)
     } else if (key != Qt::Key_Escape) {
         moveMark(key);
     } else if (held) {
-        emit said(heldName() + QStringLiteral(" put back."));
+        emit said(pieceWhere(game.board, held->piece) + QStringLiteral(" put back."));
         putBack();
     }
 }
@@ -288,15 +288,7 @@ void BoardView::pickUpOrDrop()
         dropOn(Square[static_cast<std::size_t>(markSquare)]);
     else if (markSquare != DeleteSquare)
         if (const std::optional<PieceRef> top = game.board.pieceOn(squareCell(markSquare)); top && pickUp(*top, {}, true))
-            emit said(heldName() + QStringLiteral(" picked up."));
-}
-
-// "Red man on c3".
-QString BoardView::heldName() const
-{
-    const Board &board = game.board;
-    const QString name = pieceName(held->piece.colour, board.isKing(held->piece));
-    return name.left(1).toUpper() + name.mid(1) + QStringLiteral(" on ") + cellName(board.cellOf(board.piece(held->piece)));
+            emit said(pieceWhere(game.board, held->piece) + QStringLiteral(" picked up."));
 }
 
 // The mark is drawn only once a key has been used, and goes at the next press of the mouse.

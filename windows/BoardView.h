@@ -69,7 +69,6 @@ private:
     void markCell(Cell cell);
     void pickUpOrDrop();
     void showMark(bool shown);
-    QString heldName() const;
 
     const Game &game;
     const PiecePictures &pictures;

@@ -29,6 +29,12 @@ QString squareName(const Board &board, int k)
     return cellName(cell) + QStringLiteral(", ") + (piece ? pieceName(piece->colour, board.isKing(*piece)) : QStringLiteral("empty"));
 }
 
+QString pieceWhere(const Board &board, PieceRef piece)
+{
+    return colourName(piece.colour) + (board.isKing(piece) ? QStringLiteral(" king on ") : QStringLiteral(" man on ")) +
+           cellName(board.cellOf(board.piece(piece)));
+}
+
 QString describeChanges(const Board &before, const Board &after)
 {
     // The pieces of a colour that were on the board and are no longer.
@@ -40,6 +46,8 @@ QString describeChanges(const Board &before, const Board &after)
         return cells;
     };
     QStringList said;
+    if (before.DeleteVisible != after.DeleteVisible) // "Delete" shows while test mode is on
+        said << (after.DeleteVisible ? QStringLiteral("Test mode on.") : QStringLiteral("Test mode off."));
     bool moved[2] = {false, false};
     for (const Colour colour : {Colour::Red, Colour::Black})
         for (std::int16_t i = 0; i < PieceCount; ++i) {
@@ -51,7 +59,7 @@ QString describeChanges(const Board &before, const Board &after)
             const QString from = cellName(before.cellOf(was)), to = cellName(after.cellOf(is));
             if (was.Left == is.Left && was.Top == is.Top) {
                 if (crowned) // the computer's man, crowned once its move is over
-                    said << colourName(colour) + QStringLiteral(" man on ") + to + QStringLiteral(" crowned.");
+                    said << pieceWhere(before, ref) + QStringLiteral(" crowned.");
                 continue;
             }
             moved[colour == Colour::Red ? 0 : 1] = true;
@@ -69,6 +77,14 @@ QString describeChanges(const Board &before, const Board &after)
     if (before.lblPlayer != after.lblPlayer)
         said << QString::fromStdString(after.lblPlayer) + QStringLiteral(" turn.");
     return said.join(QLatin1Char(' '));
+}
+
+QString describeRefusedDrop(const Board &board, PieceRef piece, std::int16_t square)
+{
+    const QString from = cellName(board.cellOf(board.piece(piece)));
+    const QString to = square == DeleteSquare ? QStringLiteral("Delete") : cellName(squareCell(square));
+    return colourName(piece.colour) + QLatin1Char(' ') + from + (to == from ? QStringLiteral(" stays.") : QStringLiteral(" to ") + to + QStringLiteral(" is not allowed.")) +
+           QStringLiteral(" Nothing moved.");
 }
 
 } // namespace jumpline

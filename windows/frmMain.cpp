@@ -131,13 +131,8 @@ void frmMain::Square_DragDrop(std::int16_t square, PieceRef piece)
     const Board before = game.board;
     game.Square_DragDrop(square, piece);
     const Board &after = game.board;
-    if (before.Red == after.Red && before.Black == after.Black && before.lblPlayer == after.lblPlayer) {
-        const Cell from = before.cellOf(before.piece(piece));
-        const QString to = square == DeleteSquare ? QStringLiteral("Delete") : cellName(squareCell(square));
-        toSay = (piece.colour == Colour::Red ? QStringLiteral("Red ") : QStringLiteral("Black ")) + cellName(from) +
-                (to == cellName(from) ? QStringLiteral(" stays.") : QStringLiteral(" to ") + to + QStringLiteral(" is not allowed.")) +
-                QStringLiteral(" Nothing moved.");
-    }
+    if (before.Red == after.Red && before.Black == after.Black && before.lblPlayer == after.lblPlayer)
+        toSay = describeRefusedDrop(before, piece, square);
     afterGame();
 }
 
@@ -169,7 +164,6 @@ void frmMain::optMultiJump_Clicked(bool pressed)
 void frmMain::cmdTestMode_Click()
 {
     board->putBack();
-    toSay = settings.blnTestMode ? QStringLiteral("Test mode off.") : QStringLiteral("Test mode on.");
     game.cmdTestMode_Click();
     afterGame();
 }
@@ -178,8 +172,6 @@ void frmMain::TestWindowClosing()
 {
     // Test mode does not outlive the test window, which is gone once closed.
     board->putBack();
-    if (settings.blnTestMode)
-        toSay = QStringLiteral("Test mode off.");
     game.TestWindowClosing();
     testWindow = nullptr;
     afterGame();
