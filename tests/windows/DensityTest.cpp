@@ -4,25 +4,15 @@
 // whole. Whole is read from the pixels: what a caption (or a mark) adds to the window is as
 // big as what it adds to its control alone with room all round, and hiding every other
 // control changes no pixel of a picture.
-#include "support/Support.h"
-#include "windows/Controls.h"
-#include "windows/frmMain.h"
-#include "windows/frmPassword.h"
-#include "windows/frmSplash.h"
-#include "windows/frmTest.h"
+#include "Windows.h"
 
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QPainter>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTest>
 
 #include <functional>
 #include <map>
-
-#include <gtest/gtest.h>
 
 namespace jumpline::testing {
 namespace {
@@ -39,16 +29,6 @@ Places placesOf(const QWidget *window)
         if (!control->objectName().isEmpty() && control->window() == window)
             places[control->objectName()] = {control->mapTo(window, QPoint()), control->size()};
     return places;
-}
-
-// The window's pixels at `at` as the screen shows them: magenta outside its rounded outline.
-QImage shot(QWidget *window, const QRect &at)
-{
-    QImage image = window->grab(at).toImage().convertToFormat(QImage::Format_RGB32);
-    QPainter painter(&image);
-    painter.setClipRegion(QRegion(image.rect()) - (window->mask().isEmpty() ? QRegion(window->rect()) : window->mask()).translated(-at.topLeft()));
-    painter.fillRect(image.rect(), Qt::magenta);
-    return image;
 }
 
 // The box of the pixels in which two pictures differ; `b` null: of those unlike a's corner.
@@ -143,35 +123,23 @@ void expectCaptionsWhole(QWidget *window)
     }
 }
 
-TEST(Density, EveryCaptionAndPictureIsWholeAndEveryControlInItsPlace)
+class Density : public Windows {};
+
+TEST_F(Density, EveryCaptionAndPictureIsWholeAndEveryControlInItsPlace)
 {
     SCOPED_TRACE(std::to_string(qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX())) + " dpi");
-    Settings settings;
-    ScriptedRandom random;
-    FakeScreen screen;
-    const PiecePictures pictures = loadPiecePictures().pictures.value();
-    std::unique_ptr<frmSplash> splash;
-    std::unique_ptr<frmMain> main;
-    const auto open = [](auto &window, auto make) -> QWidget * { window = make(); window->show(); EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get())); return window.get(); };
-    const auto openSplash = [&] { return open(splash, [] { return std::make_unique<frmSplash>(); }); };
-    const auto openMain = [&] { return open(main, [&] { return std::make_unique<frmMain>(settings, random, pictures, &screen); }); };
-    const auto openPassword = [&]() -> QWidget * { QTest::mouseDClick(main->windowHandle(), Qt::LeftButton, {}, {600, 336}); return main->loadedPasswordDialog(); };
-
     // The design's places: the windows at 15 twips per pixel.
     setTwipsPerPixelForTests(TwipsPerPixel{15, 15});
-    const Places splashDesign = placesOf(openSplash()), mainDesign = placesOf(openMain()), passwordDesign = placesOf(openPassword());
+    const Places splashDesign = placesOf(&openSplash()), mainDesign = placesOf(&open()), passwordDesign = placesOf(&openPassword());
     setTwipsPerPixelForTests(std::nullopt);
-    for (const auto &[window, design] : {std::pair{openSplash(), splashDesign}, {openMain(), mainDesign}, {openPassword(), passwordDesign}}) {
+    for (const auto &[window, design] : {std::pair<QWidget *, Places>{&openSplash(), splashDesign}, {&open(), mainDesign}, {&openPassword(), passwordDesign}}) {
         expectInPlace(window, design);
         expectCaptionsWhole(window);
     }
-    frmPassword &dialog = *main->loadedPasswordDialog();
-    QTest::keyClicks(dialog.findChild<QLineEdit *>(), QStringLiteral("krov"));
-    QTest::mouseClick(dialog.findChild<QWidget *>("cmdEnter"), Qt::LeftButton);
-    frmTest &test = *main->loadedTestWindow();
+    frmTest &test = openTestWindow();
     expectInPlace(&test, {});
     expectCaptionsWhole(&test);
-    QTest::mouseClick(test.findChild<QWidget *>("cmdTestMode"), Qt::LeftButton); // and "Delete", which then lies over the banner
+    press(&test, "cmdTestMode"); // and "Delete", which then lies over the banner
     expectCaptionsWhole(main.get());
 }
 

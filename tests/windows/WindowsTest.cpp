@@ -2,42 +2,22 @@
 // through the windows, and their looks compared with pictures kept in looks/. The game runs
 // on a fake screen, so no pause waits and no message box blocks. (The real X tests play by
 // mouse and by keys at a real server and read the screen reader's tree; these look closer.)
-#include "support/Support.h"
+#include "Windows.h"
 #include "support/WindowRuns.h"
 #include "windows/Commentary.h"
-#include "windows/Controls.h"
 #include "windows/Placement.h"
-#include "windows/Resources.h"
-#include "windows/ScaleFormToScreen.h"
-#include "windows/frmMain.h"
-#include "windows/frmPassword.h"
-#include "windows/frmSplash.h"
-#include "windows/frmTest.h"
 
-#include <QAccessible>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTest>
 #include <QTimer>
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
-#include <utility>
 
 namespace jumpline::testing {
 
 namespace {
 
-QPoint centreOf(Cell c) { return {cellLeftPx(c.col) + CellSizePx / 2, cellTopPx(c.row) + CellSizePx / 2}; }
-QWidget *child(const QWidget *window, const std::string &name) { return window->findChild<QWidget *>(QString::fromStdString(name)); }
-std::string text(const QWidget *window, const char *name) { return qobject_cast<QLabel *>(child(window, name))->text().toStdString(); }
-std::string square(int k) { return "Square(" + std::to_string(k) + ")"; }
 const std::string kOpeningShown = boardPicture(boardFromPicture(kOpening));
 const std::string kRedNineStepped = boardPicture(boardFromPicture(".b.b.b.b b.b.b.b. .b.b.b.b ........ ...r.... r...r.r. .r.r.r.r r.r.r.r."));
 
@@ -46,124 +26,13 @@ const std::string kRedNineStepped = boardPicture(boardFromPicture(".b.b.b.b b.b.
 // different look is saved as NAME.png in the working directory.
 void expectLooks(QWidget *window, const char *name)
 {
-    QImage shown = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    if (!window->mask().isEmpty()) {
-        QPainter painter(&shown);
-        painter.setClipRegion(QRegion(shown.rect()) - window->mask());
-        painter.fillRect(shown.rect(), Qt::magenta);
-    }
+    const QImage shown = shot(window);
     const QString kept = QStringLiteral(JUMPLINE_SOURCE_DIR "/tests/windows/looks/%1.png").arg(QLatin1String(name));
     if (qEnvironmentVariableIsSet("JUMPLINE_UPDATE_LOOKS"))
         shown.save(kept);
     if (shown != QImage(kept).convertToFormat(QImage::Format_RGB32) && shown.save(QLatin1String(name) + QStringLiteral(".png")))
         ADD_FAILURE() << name << " looks different from " << kept.toStdString() << " (the look: " << name << ".png)";
 }
-
-} // namespace
-
-// Sets up a position as a test needs it, and reaches what only the window's own handlers do.
-struct MainWindowPosition {
-    static void set(frmMain &window, const Board &board)
-    {
-        window.game.board = board;
-        window.afterGame();
-    }
-    static void switchTestMode(frmMain &window) { window.cmdTestMode_Click(); }
-};
-
-namespace {
-
-class Windows : public ::testing::Test {
-protected:
-    ~Windows() override { setTwipsPerPixelForTests(std::nullopt); }
-    // What a screen reader is told without asking, from now on: the text of each notification
-    // shown, in order.
-    struct Listener : QObject {
-        std::vector<std::string> said;
-        bool eventFilter(QObject *watched, QEvent *event) override
-        {
-            const QAccessibleInterface *note = QAccessible::queryAccessibleInterface(watched);
-            if (event->type() == QEvent::Show && note->role() == QAccessible::Notification && note->parent()->role() == QAccessible::StatusBar)
-                said.push_back(note->text(QAccessible::Name).toStdString());
-            return false;
-        }
-    } listener;
-    void listen()
-    {
-        for (QWidget *note : main->findChildren<QWidget *>("announcement"))
-            note->installEventFilter(&listener);
-    }
-    std::vector<std::string> heard() { return std::exchange(listener.said, {}); }
-
-    template <typename Window> static Window &shown(Window &window)
-    {
-        window.show();
-        window.activateWindow();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
-        return window;
-    }
-    frmMain &open()
-    {
-        shown(*(main = std::make_unique<frmMain>(settings, random, pictures, &screen)));
-        main->setFocus();
-        return *main;
-    }
-    frmSplash &openSplash()
-    {
-        main.reset();
-        splash = std::make_unique<frmSplash>();
-        QObject::connect(splash.get(), &frmSplash::startGame, [this] {
-            main = std::make_unique<frmMain>(splash->settings(), random, pictures, &screen);
-            main->closeOnExit(splash.get());
-            shown(*main).setFocus();
-        });
-        return shown(*splash);
-    }
-    const Board &board() const { return main->currentGame().board; }
-    void setPosition(const char *picture, bool redToMove = true) { MainWindowPosition::set(*main, boardFromPicture(picture, redToMove)); }
-    // A press, moves and a release, each at the window's point under the hand as it moves.
-    void drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton)
-    {
-        QWindow *handle = main->windowHandle();
-        const QPoint start = handle->mapToGlobal(from), end = handle->mapToGlobal(to);
-        QTest::mousePress(handle, button, {}, from);
-        for (int k = 1; k <= 4; ++k)
-            QTest::mouseMove(handle, handle->mapFromGlobal(start + (end - start) * k / 4));
-        QTest::mouseRelease(handle, button, {}, handle->mapFromGlobal(end));
-    }
-    void dragPiece(Cell from, Cell to) { drag(centreOf(from), centreOf(to)); }
-    static void click(QWidget *window, QPoint at) { QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, at); }
-    static void press(QWidget *window, const char *button) { click(window, child(window, button)->geometry().center()); }
-    // Keys as the window system delivers them: to the window, on to its focused control.
-    static void keys(QWidget *window, std::initializer_list<QKeyCombination> pressed)
-    {
-        for (const QKeyCombination key : pressed)
-            QTest::keyClick(window->windowHandle(), key.key(), key.keyboardModifiers());
-    }
-    void keys(std::initializer_list<QKeyCombination> pressed) { keys(main.get(), pressed); }
-    QString focused() const { return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString(); }
-    // The password dialog, opened by a double-click on the hot spot (17 x 17 px at (592, 328)).
-    frmPassword &openPassword()
-    {
-        QTest::mouseDClick(main->windowHandle(), Qt::LeftButton, {}, {600, 336});
-        return *main->loadedPasswordDialog();
-    }
-    frmTest &openTestWindow()
-    {
-        frmPassword &dialog = openPassword();
-        QTest::keyClicks(dialog.findChild<QLineEdit *>(), QStringLiteral("krov"));
-        press(&dialog, "cmdEnter");
-        return *main->loadedTestWindow();
-    }
-
-    Settings settings;
-    ScriptedRandom random;
-    FakeScreen screen;
-    PiecePictures pictures = loadPiecePictures().pictures.value(); // from Images/ beside the tests, as the program reads them
-    std::unique_ptr<frmMain> main;
-    std::unique_ptr<frmSplash> splash;
-    QWidget elsewhere; // another program's window
-};
 
 TEST_F(Windows, TheWindowsKeepTheirLookOnEveryScreen)
 {
