@@ -9,25 +9,24 @@
 set -u
 source "$(dirname "$0")/lib.sh"
 x11_start
-x11_start_program "$PWD" "$1"
-x11_wait_window Jumpline 359 294 >/dev/null || x11_fail "no start-up window"
+start_program "$PWD" "$1"
+x11_wait_window Jumpline 359 294 >/dev/null || fail "no start-up window"
 xdotool windowfocus --sync "$X11_ID" key Return
-x11_wait_window Jumpline 618 518 >/dev/null || x11_fail "Enter opened no main window"
-mx=$X11_X my=$X11_Y main=$X11_ID
-cell() { echo $((mx + 39 + 63 * ($1 - 1))) $((my + 39 + 63 * ($2 - 1))); }
-board() { x11_wait_board "$mx" "$my" 1 "$1" || x11_fail "$2"; }
-running() { kill -0 "$X11_PROGRAM_PID" 2>/dev/null || x11_fail "$1 ended the program"; }
+x11_wait_window Jumpline 618 518 >/dev/null || fail "Enter opened no main window"
+cell() { echo $((X11_X + 39 + 63 * ($1 - 1))) $((X11_Y + 39 + 63 * ($2 - 1))); }
+board() { wait_board "$X11_X" "$X11_Y" 1 "$1" || fail "$2"; }
+running() { alive "$PROGRAM" || fail "$1 ended the program"; }
 
 x11_drag $(cell 3 6) $(cell 4 5)
 x11_drag $(cell 2 3) $(cell 3 4)
-xdotool windowfocus --sync "$main" key m
+xdotool windowfocus --sync "$X11_ID" key m
 x11_drag $(cell 4 5) $(cell 2 3)
 xdotool mousemove $(cell 2 3) mousedown 1 mousemove_relative 10 10 key m mousemove $(cell 3 4) mouseup 1
 board $'.b.b.b.b\nb.b.b.b.\n.r.b.b.b\n........\n........\nr...r.r.\n.r.r.r.r\nr.r.r.r.' \
     "the red man held while M passed the turn did not stay on b6"
 xdotool key F2 mousemove $(cell 1 6) mousedown 1 mousemove_relative 10 10 key F2 mousemove $(cell 2 5) mouseup 1
-opening=$'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.'
-board "$opening" "F2 while a man was held did not leave the opening"
+board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.' \
+    "F2 while a man was held did not leave the opening"
 
 xdotool key space Tab space
 running "Tab then Space"
