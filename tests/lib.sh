@@ -10,6 +10,12 @@ BACKGROUND='#204060'   # a coloured desktop, so that a missing window or cut cor
 
 skip() { echo "SKIP: $*" && exit 77; }
 
+# needs WHAT TOOL...: skips the test, saying that WHAT cannot be had, where a tool is missing.
+needs() {
+    local tool
+    for tool in "${@:2}"; do command -v "$tool" >/dev/null || skip "$1: $tool is missing (run scripts/setup.sh)"; done
+}
+
 fail() {
     screenshot "$PWD/failure.png" 2>/dev/null && set -- "$@" "(screenshot: $PWD/failure.png)"
     echo "FAIL: $*" && exit 1
@@ -28,21 +34,15 @@ wait_for() {
 alive() { local f; read -ra f < <(sed 's/.*) //' "/proc/$1/stat" 2>/dev/null) && [ "${f[0]}" != Z ] && [ "${2:-${f[19]}}" = "${f[19]}" ]; }
 
 # The tidying up, run by the test's shell when it ends and by the guard when it was killed:
-# end each process listed in $0/pids, with its process group, while it is still the same one
-# (TERM, after two seconds KILL); then remove each file listed in $0/files while it is still
-# the same file (a socket a killed server left), and the folder $0.
+# kill each process listed in $0/pids, with its process group, while it is still the same one;
+# then remove each file listed in $0/files while it is still the same file (the socket of a
+# killed server), and the folder $0.
 # shellcheck disable=SC2016 # expanded by the tidying shell
 TIDY="$(declare -f alive)"'
-for i in $(seq 100); do
-    living=0
-    while read -r pid start; do
-        alive "$pid" "$start" && living=1 && kill -"$( ((i > 40)) && echo KILL || echo TERM)" -- "$pid" -"$pid" 2>/dev/null
-    done <"$0/pids"
-    [ $living = 0 ] && break
-    sleep 0.05
-done
+while read -r pid start; do alive "$pid" "$start" && kill -KILL -- "$pid" -"$pid" 2>/dev/null; done <"$0/pids"
 while read -r inode file; do [ "$(stat -c %i "$file" 2>/dev/null)" = "$inode" ] && rm -f "$file"; done <"$0/files"
 rm -rf "$0"'
+
 # start_tmp: the test's folder TMP (with XDG_RUNTIME_DIR=TMP/run) and its guard, a shell in a
 # session of its own that tidies up once the end of a pipe that only the test's shell holds
 # open is closed.
@@ -62,8 +62,9 @@ watch() { local f; read -ra f < <(sed 's/.*) //' "/proc/$1/stat") && echo "$1 ${
 # watch_file FILE: the file, while it is the same, is removed when the test ends.
 watch_file() { echo "$(stat -c %i "$1" 2>/dev/null) $1" >>"$TMP/files"; }
 
-# run COMMAND...: start COMMAND in the background (in the folder IN, or here), watched; it gets
-# SIGNAL (TERM) when the test's shell dies and does not hold the guard's pipe open. Sets PID.
+# run COMMAND...: start COMMAND in the background (in the folder IN, or here; with the shell's
+# standard input), watched; it gets SIGNAL (TERM) when the test's shell dies and does not hold
+# the guard's pipe open. Sets PID.
 run() {
     (cd "${IN:-.}" && exec setpriv --pdeathsig "${SIGNAL:-TERM}" -- "$@" {GUARD}>&-) <&0 &
     PID=$! && watch "$PID"
@@ -74,6 +75,16 @@ start_program() { IN=$1 run "${@:2}" && PROGRAM=$PID; }
 
 # exited: the program has ended (waited for, with its status in STATUS) within TIMEOUT seconds.
 exited() { wait_for '! alive "$PROGRAM"' && { wait "$PROGRAM"; STATUS=$?; }; }
+
+# wait_window TITLE [WIDTH HEIGHT]: once such a window is shown, print its id; sets WIN_ID,
+# WIN_X, WIN_Y, WIN_W and WIN_H (the display's `find_window TITLE WIDTH HEIGHT` does). Fails
+# at once where the program has ended.
+wait_window() {
+    local title=$1 w=${2:-} h=${3:-}
+    wait_for '{ [ -z "${PROGRAM:-}" ] || alive "$PROGRAM" || return 1; } && find_window "$title" "$w" "$h"' ||
+        { echo "no window '$1' ${2:+($2 x $3) }was shown" >&2 && return 1; }
+    echo "$WIN_ID"
+}
 
 # colours X Y [X Y...]: the colours of those points of the screen, as RRGGBB, one a line.
 colours() {

@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Shared by the tests that drive the real program on a fresh Wayland compositor, a headless
 # sway, on top of ../lib.sh. A test calls wl_start, starts the program with start_program,
-# finds its windows with wl_wait_window and acts with a virtual pointer (wl_pointer, through
+# finds its windows with wait_window and acts with a virtual pointer (wl_pointer, through
 # vpointer) and virtual keys (wtype); what the screen shows is read back from grim's
 # screenshots. Where no compositor can be started or a tool is missing, the test exits 77.
 #
@@ -18,10 +18,8 @@ screenshot() { grim -t "${1##*.}" "$1"; }
 # a pointer (VPOINTER, the built tests/wayland/vpointer) and a keyboard held for the whole
 # test. Sets WAYLAND_DISPLAY, SWAYSOCK and QT_QPA_PLATFORM=wayland.
 wl_start() {
-    local tool vpointer=${1:-} user=() sway width=${WL_OUTPUT%x*} height=${WL_OUTPUT#*x}
-    for tool in sway swaymsg swaybg grim wtype convert jq setpriv setsid; do
-        command -v "$tool" >/dev/null || skip "no Wayland compositor could be started: $tool is missing (run scripts/setup.sh)"
-    done
+    local vpointer=${1:-} user=() sway width=${WL_OUTPUT%x*} height=${WL_OUTPUT#*x}
+    needs "no Wayland compositor could be started" sway swaymsg swaybg grim wtype convert jq setpriv setsid
     [ -x "$vpointer" ] || skip "no virtual pointer: vpointer was not built (it needs libwayland-dev and libwayland-bin)"
     start_tmp
     sway=$TMP/sway && mkdir -m 700 "$sway"
@@ -52,27 +50,16 @@ wl_start() {
         skip "the seat has no keyboard: $(swaymsg -t get_seats -r | jq -c '.[].capabilities')"
 }
 
-# wl_find TITLE [WIDTH HEIGHT]: a visible window so titled (of that size), drawn (sway lists
-# a new window before it takes input there); sets WL_ID to its sway id, WL_X, WL_Y to its
-# place on the output and WL_W, WL_H to its size.
-wl_find() {
-    read -r WL_ID WL_X WL_Y WL_W WL_H < <(swaymsg -t get_tree -r | jq -r --arg title "$1" --arg w "${2:-}" --arg h "${3:-}" '
+# find_window TITLE [WIDTH HEIGHT]: a visible window so titled (of that size), drawn (sway lists
+# a new window before it takes input there); sets WIN_ID to its sway id, WIN_X, WIN_Y to its
+# place on the output and WIN_W, WIN_H to its size.
+find_window() {
+    read -r WIN_ID WIN_X WIN_Y WIN_W WIN_H < <(swaymsg -t get_tree -r | jq -r --arg title "$1" --arg w "${2:-}" --arg h "${3:-}" '
         [.. | objects | select(.type? == "floating_con" or .type? == "con") | select(.name == $title and .visible and .pid != null)
          | select($w == "" or (.rect.width | tostring) == $w and (.rect.height | tostring) == $h)][0]
         | select(. != null) | "\(.id) \(.rect.x) \(.rect.y) \(.rect.width) \(.rect.height)"') &&
-        [ "#$(colours $((WL_X + WL_W / 2)) $((WL_Y + WL_H / 2)))" != "$BACKGROUND" ]
+        [ "#$(colours $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2)))" != "$BACKGROUND" ]
 }
-
-# wl_wait_window TITLE [WIDTH HEIGHT]: once such a window is mapped and drawn, print its sway
-# id (and set what wl_find sets).
-wl_wait_window() {
-    local title=$1 w=${2:-} h=${3:-}
-    wait_for 'wl_find "$title" "$w" "$h"' || { echo "no window '$1' ${2:+($2 x $3) }was mapped within $TIMEOUT s" >&2 && return 1; }
-    echo "$WL_ID"
-}
-
-# wl_focus ID: give the window with that sway id the keyboard, as a click on it would.
-wl_focus() { swaymsg "[con_id=$1] focus" >/dev/null; }
 
 # wl_pointer COMMAND: one command of vpointer (move X Y, down, up, click, drag X0 Y0 X1 Y1
 # [STEPS]) in output pixels; returns once the compositor has handled it.

@@ -15,10 +15,10 @@ cut() { # cut WHAT X Y: the desktop shows at the window's corner, the window jus
     wl_park && [ "$(colours "$2" "$3" $(($2 + 2)) $(($3 + 2)) $(($2 + 5)) $(($3 + 5)) | paste -sd ' ')" = "204060 204060 000000" ] ||
         fail "the $1's corner is not cut away"
 }
-wl_wait_window Jumpline 359 294 >/dev/null || fail "no start-up window at 359 x 294"
-cut "start-up window" "$WL_X" "$WL_Y"
-wl_pointer move $((WL_X + 91)) $((WL_Y + 175)) && wl_pointer click # Start Game
-main=$(wl_wait_window Jumpline 618 518) || fail "Start Game opened no main window"
+wait_window Jumpline 359 294 >/dev/null || fail "no start-up window at 359 x 294"
+cut "start-up window" "$WIN_X" "$WIN_Y"
+wl_pointer move $((WIN_X + 91)) $((WIN_Y + 175)) && wl_pointer click # Start Game
+main=$(wait_window Jumpline 618 518) || fail "Start Game opened no main window"
 read -r mx my _ <<<"$(wl_rect "$main")"
 wl_move_by "$main" $((mx + 560)) $((my + 200)) -150 -100 || fail "the main window did not move by its banner"
 read -r x y _ <<<"$(wl_rect "$main")"
@@ -36,14 +36,14 @@ wl_pointer drag $(cell 7 6) $(cell 8 5) 8 # g3-h4
 board $'.b.b.b.b\nb.b.b.b.\n...b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
 
 wl_pointer move $(at 600 336) && wl_pointer click && wl_pointer click
-dialog=$(wl_wait_window Password 143 73) || fail "the hot spot opened no password dialog"
-wl_focus "$dialog" && wtype krov && wtype -k Return
-wl_wait_window "Test Window" >/dev/null || fail "the code opened no test window"
+dialog=$(wait_window Password 143 73) || fail "the hot spot opened no password dialog"
+swaymsg "[con_id=$dialog] focus" >/dev/null && wtype krov && wtype -k Return
+wait_window "Test Window" >/dev/null || fail "the code opened no test window"
 read -r x y <<<"$(cell 2 3)"
 wl_pointer drag $(cell 1 2) "$x" $((y - 20)) 8 # a7-b6, in the corner where the test window claims to stand
 board $'.b.b.b.b\n..b.b.b.\n.b.b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
 
-wl_focus "$main" && wtype -M ctrl -k q -m ctrl
+swaymsg "[con_id=$main] focus" >/dev/null && wtype -M ctrl -k q -m ctrl
 exited || fail "Ctrl+Q did not end the program"
 [ "$STATUS" = 0 ] || fail "Exit ended the program with status $STATUS"
 [ -s "$TMP/stderr" ] && fail "the program said on stderr: $(cat "$TMP/stderr")"

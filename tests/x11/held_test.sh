@@ -10,16 +10,16 @@ set -u
 source "$(dirname "$0")/lib.sh"
 x11_start
 start_program "$PWD" "$1"
-x11_wait_window Jumpline 359 294 >/dev/null || fail "no start-up window"
-xdotool windowfocus --sync "$X11_ID" key Return
-x11_wait_window Jumpline 618 518 >/dev/null || fail "Enter opened no main window"
-cell() { echo $((X11_X + 39 + 63 * ($1 - 1))) $((X11_Y + 39 + 63 * ($2 - 1))); }
-board() { wait_board "$X11_X" "$X11_Y" 1 "$1" || fail "$2"; }
+wait_window Jumpline 359 294 >/dev/null || fail "no start-up window"
+xdotool windowfocus --sync "$WIN_ID" key Return
+wait_window Jumpline 618 518 >/dev/null || fail "Enter opened no main window"
+cell() { echo $((WIN_X + 39 + 63 * ($1 - 1))) $((WIN_Y + 39 + 63 * ($2 - 1))); }
+board() { wait_board "$WIN_X" "$WIN_Y" 1 "$1" || fail "$2"; }
 running() { alive "$PROGRAM" || fail "$1 ended the program"; }
 
 x11_drag $(cell 3 6) $(cell 4 5)
 x11_drag $(cell 2 3) $(cell 3 4)
-xdotool windowfocus --sync "$X11_ID" key m
+xdotool windowfocus --sync "$WIN_ID" key m
 x11_drag $(cell 4 5) $(cell 2 3)
 xdotool mousemove $(cell 2 3) mousedown 1 mousemove_relative 10 10 key m mousemove $(cell 3 4) mouseup 1
 board $'.b.b.b.b\nb.b.b.b.\n.r.b.b.b\n........\n........\nr...r.r.\n.r.r.r.r\nr.r.r.r.' \

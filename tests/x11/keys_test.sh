@@ -14,16 +14,16 @@ orca_start_program "$PWD" "$1"
 # One key at a time: each goes through the screen reader's key listener before the next.
 keys() { local key; for key in "$@"; do xdotool key --clearmodifiers "$key"; done; }
 
-x11_wait_window Jumpline 359 294 >/dev/null || fail "no start-up window"
-xdotool windowfocus --sync "$X11_ID" # there is no window manager to activate it
+wait_window Jumpline 359 294 >/dev/null || fail "no start-up window"
+xdotool windowfocus --sync "$WIN_ID" # there is no window manager to activate it
 orca_hear "Versus Human"
 keys Down
 orca_hear "Versus Computer"
 keys Tab
 orca_hear "Red is First"
 keys Return # on an option: Start Game
-x11_wait_window Jumpline 618 518 >/dev/null || fail "Enter opened no main window"
-main=$X11_ID
+wait_window Jumpline 618 518 >/dev/null || fail "Enter opened no main window"
+main=$WIN_ID
 xdotool windowfocus --sync "$main"
 keys c 3
 orca_hear "c3, red man"
@@ -35,15 +35,15 @@ reply=$(sed -n "${ORCA_MARK}p" "$ORCA_SPEECH") # the utterance just heard
 from=${BASH_REMATCH[1]} moved=${BASH_REMATCH[2]}
 
 # Test mode: the red men as they stand, d4 back on c3, against one black man on e5.
-xdotool mousemove $((X11_X + 600)) $((X11_Y + 336)) click --repeat 2 --delay 80 1
-x11_wait_window Password >/dev/null || fail "no password dialog"
-xdotool windowfocus --sync "$X11_ID" type krov
+xdotool mousemove $((WIN_X + 600)) $((WIN_Y + 336)) click --repeat 2 --delay 80 1
+wait_window Password >/dev/null || fail "no password dialog"
+xdotool windowfocus --sync "$WIN_ID" type krov
 keys Return
-x11_wait_window "Test Window" >/dev/null || fail "no test window"
-xdotool windowfocus --sync "$X11_ID"
+wait_window "Test Window" >/dev/null || fail "no test window"
+xdotool windowfocus --sync "$WIN_ID"
 keys space # its button has the keys
 orca_hear "Test mode on."
-test=$X11_ID
+test=$WIN_ID
 xdotool windowfocus --sync "$main"
 # Each piece taken off is heard before the next is taken: on a busy machine the screen
 # reader's key listener can hold the keys back for many seconds.

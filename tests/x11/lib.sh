@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Shared by the tests that drive the real program under a fresh X server (Xvfb), on top of
 # ../lib.sh. A test calls x11_start, starts the program with start_program, finds its windows
-# with x11_wait_window and acts with real pointer and key events from xdotool; what the screen
+# with wait_window and acts with real pointer and key events from xdotool; what the screen
 # shows is read back from screenshots. Where no X server can be started or a tool is missing,
 # the test exits 77 (skipped).
 source "$(dirname "${BASH_SOURCE[0]}")/../lib.sh"
@@ -22,10 +22,7 @@ x11_serve() {
 
 # x11_start: the test's folder and a fresh Xvfb of X11_SCREEN; sets DISPLAY.
 x11_start() {
-    local tool
-    for tool in Xvfb xdotool import convert setpriv; do
-        command -v "$tool" >/dev/null || skip "no X server could be started: $tool is missing (run scripts/setup.sh)"
-    done
+    needs "no X server could be started" Xvfb xdotool import convert setpriv
     start_tmp
     x11_serve -screen 0 "${X11_SCREEN:-1024x768x24}" -noreset || skip "no X server could be started: $X11_WHY"
     export DISPLAY=":$X11_NUMBER" QT_QPA_PLATFORM=xcb
@@ -33,25 +30,16 @@ x11_start() {
     xsetroot -solid "$BACKGROUND" 2>/dev/null
 }
 
-# x11_find TITLE [WxH]: a visible window so titled (of that size); sets X11_ID, X11_X, X11_Y,
-# X11_W and X11_H.
-x11_find() {
+# find_window TITLE [WIDTH HEIGHT]: a visible window so titled (of that size); sets WIN_ID,
+# WIN_X, WIN_Y, WIN_W and WIN_H.
+find_window() {
     local id X Y WIDTH HEIGHT SCREEN WINDOW
     for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id")"
-        [ -z "$2" ] || [ "${WIDTH}x$HEIGHT" = "$2" ] || continue
-        X11_ID=$id X11_X=$X X11_Y=$Y X11_W=$WIDTH X11_H=$HEIGHT && return 0
+        [ -z "$2" ] || [ "$WIDTH $HEIGHT" = "$2 $3" ] || continue
+        WIN_ID=$id WIN_X=$X WIN_Y=$Y WIN_W=$WIDTH WIN_H=$HEIGHT && return 0
     done
     return 1
-}
-
-# x11_wait_window TITLE [WIDTH HEIGHT]: once such a window is mapped, print its id (and set
-# what x11_find sets). Fails at once where the program has ended.
-x11_wait_window() {
-    local title=$1 size=${2:+$2x$3}
-    wait_for '{ [ -z "${PROGRAM:-}" ] || alive "$PROGRAM" || return 1; } && x11_find "$title" "$size"' ||
-        { echo "no window '$1' ${2:+($2 x $3) }was mapped" >&2 && return 1; }
-    echo "$X11_ID"
 }
 
 # x11_drag X0 Y0 X1 Y1: press the left button at one point of the screen, move to the other

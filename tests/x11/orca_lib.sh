@@ -8,8 +8,8 @@
 #     x11_start
 #     orca_start                             # returns once Orca is listening
 #     orca_start_program "$PWD" "$program"
-#     x11_wait_window Jumpline >/dev/null
-#     xdotool windowfocus --sync "$X11_ID"   # there is no window manager to activate it
+#     wait_window Jumpline >/dev/null
+#     xdotool windowfocus --sync "$WIN_ID"   # there is no window manager to activate it
 # and then acts with xdotool and waits for what Orca says with orca_hear "Red's turn".
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
@@ -18,9 +18,7 @@ ORCA_BUS_LAUNCHER=${ORCA_BUS_LAUNCHER:-/usr/libexec/at-spi-bus-launcher}
 # orca_start: start the buses and Orca (after x11_start); returns once Orca has said that the
 # screen reader is on. Sets ORCA_SPEECH (the speech log) and ORCA_LOG (Orca's debug log).
 orca_start() {
-    command -v orca >/dev/null || skip "Orca is missing (run scripts/setup.sh)"
-    command -v dbus-daemon >/dev/null || skip "dbus-daemon is missing (run scripts/setup.sh)"
-    [ -x "$ORCA_BUS_LAUNCHER" ] || skip "the accessibility bus launcher is missing (at-spi2-core; run scripts/setup.sh)"
+    needs "no screen reader can be heard" orca dbus-daemon "$ORCA_BUS_LAUNCHER"
     /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || skip "python3-pyatspi is missing (run scripts/setup.sh)"
     run dbus-daemon --session --nofork --address="unix:dir=$TMP" --print-address=3 3>"$TMP/bus" 2>"$TMP/bus.log"
     wait_for '[ -n "$(head -n 1 "$TMP/bus")" ]' || fail "the session bus did not start"
@@ -72,12 +70,9 @@ orca_start_program() { QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$@"; }
 # orca_said TEXT: Orca has said an utterance containing TEXT (a fixed string) after what was
 # heard last; the mark moves past it, and what comes after is left for the next.
 orca_said() {
-    local said i
-    mapfile -t -s "$ORCA_MARK" said <"$ORCA_SPEECH"
-    for i in "${!said[@]}"; do
-        [[ ${said[i]} == "SPEECH OUTPUT: '"*"$1"* ]] && ORCA_MARK=$((ORCA_MARK + i + 1)) && return 0
-    done
-    return 1
+    local at
+    at=$(awk -v from="$ORCA_MARK" -v text="$1" 'NR > from && /^SPEECH OUTPUT: '"'"'/ && index($0, text) { print NR; exit }' "$ORCA_SPEECH")
+    [ -n "$at" ] && ORCA_MARK=$at
 }
 
 # orca_hear TEXT: wait until Orca says TEXT; fails the test, with what it said instead and its

@@ -13,23 +13,23 @@ program=$1 grabcheck=$2 s=${3:-1}
 X11_SCREEN=$((1300 * s))x1200x24 x11_start # room for the test window beside the main window
 export QT_SCALE_FACTOR=$s
 start_program "$PWD" "$program"
-x11_wait_window Jumpline $((359 * s)) $((294 * s)) >/dev/null || fail "no start-up window at $((359 * s)) x $((294 * s))"
-[ "#$(colours "$X11_X" "$X11_Y")" = "$BACKGROUND" ] || fail "the start-up window's corner is not cut away"
-mx=$X11_X my=$X11_Y
+wait_window Jumpline $((359 * s)) $((294 * s)) >/dev/null || fail "no start-up window at $((359 * s)) x $((294 * s))"
+[ "#$(colours "$WIN_X" "$WIN_Y")" = "$BACKGROUND" ] || fail "the start-up window's corner is not cut away"
+mx=$WIN_X my=$WIN_Y
 at() { echo $((mx + $1 * s)) $((my + $2 * s)); } # a design pixel of the window
 xdotool mousemove $(at 51 137) click 1 mousemove $(at 91 175) click 1
-x11_wait_window Jumpline $((618 * s)) $((518 * s)) >/dev/null || fail "Start Game opened no main window"
-main=$X11_ID mx=$X11_X my=$X11_Y
+wait_window Jumpline $((618 * s)) $((518 * s)) >/dev/null || fail "Start Game opened no main window"
+main=$WIN_ID mx=$WIN_X my=$WIN_Y
 cell() { at $((39 + 63 * ($1 - 1))) $((39 + 63 * ($2 - 1))); }
 board() { wait_board "$mx" "$my" "$s" "$1" || fail "the board is not as it should be"; }
 board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.'
 
 xdotool mousemove $(at 600 336) click --repeat 2 --delay 80 1
-dialog=$(x11_wait_window Password) || fail "the hot spot opened no password dialog"
+dialog=$(wait_window Password) || fail "the hot spot opened no password dialog"
 x11_drag $(cell 5 6) $(at 290 240) # the dialog covers cell (6, 5) there: Red(10) stays
 xdotool windowfocus --sync "$dialog" type krov
 xdotool key Return
-test=$(x11_wait_window "Test Window") || fail "the code opened no test window"
+test=$(wait_window "Test Window") || fail "the code opened no test window"
 xdotool windowfocus --sync "$test" key space
 x11_drag $(cell 2 3) $(cell 2 5)
 xdotool windowfocus --sync "$test" key space
