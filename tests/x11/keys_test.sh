@@ -47,15 +47,11 @@ test=$WIN_ID
 xdotool windowfocus --sync "$main"
 # Each piece taken off is heard before the next is taken: on a busy machine the screen
 # reader's key listener can hold the keys back for many seconds.
-take_off() {
-    local cell
-    for cell in "$@"; do
-        [ "$cell" = "$from" ] && continue
-        keys "${cell:0:1}" "${cell:1:1}" space g 1 Right space
-        orca_hear "Black piece on $cell taken off."
-    done
-}
-take_off b8 d8 f8 h8 a7 c7 e7 g7 b6 d6 f6 h6
+for cell in b8 d8 f8 h8 a7 c7 e7 g7 b6 d6 f6 h6; do
+    [ "$cell" = "$from" ] && continue
+    keys "${cell:0:1}" "${cell:1:1}" space g 1 Right space
+    orca_hear "Black piece on $cell taken off."
+done
 keys d 4 space c 3 space
 orca_hear "Red d4 to c3."
 [ "$moved" = e5 ] || { keys "${moved:0:1}" "${moved:1:1}" space e 5 space && orca_hear "Black $moved to e5."; }
