@@ -96,10 +96,8 @@ colours() {
 # read_board X Y SCALE: the board of the main window whose corner is at (X, Y), read by the colour at
 # each dark cell's centre: one row a line, '.' empty, 'r', 'b' a man, 'R', 'B' a king, '?' else.
 read_board() {
-    local points=() col row
-    for row in 1 2 3 4 5 6 7 8; do
-        for col in 1 2 3 4 5 6 7 8; do points+=($(($1 + (39 + 63 * (col - 1)) * $3)) $(($2 + (39 + 63 * (row - 1)) * $3))); done
-    done
+    local points=() i
+    for i in $(seq 0 63); do points+=($(($1 + (39 + 63 * (i % 8)) * $3)) $(($2 + (39 + 63 * (i / 8)) * $3))); done
     colours "${points[@]}" | sed 's/^\(C0C0C0\|FFFFFF\)$/./; s/^C81E1E$/r/; s/^1E1E1E$/b/; s/^FFD700$/R/; s/^EBEBEB$/B/; s/^......$/?/' |
         paste -sd '' | fold -w 8
 }
@@ -110,3 +108,10 @@ wait_board() {
     wait_for 'read=$(read_board "$x" "$y" "$scale"); [ "$read" = "$want" ]' ||
         { printf 'the board reads\n%s\ninstead of\n%s\n' "$read" "$want" >&2 && return 1; }
 }
+
+# Where a test has found the main window, its corner at (MX, MY), at Qt's scale factor S (1):
+# at X Y, a design pixel of the window, and cell COLUMN ROW, a cell's centre, on the screen;
+# board EXPECTED [WHY], the board reads EXPECTED or the test fails.
+at() { echo $((MX + $1 * ${S:-1})) $((MY + $2 * ${S:-1})); }
+cell() { at $((39 + 63 * ($1 - 1))) $((39 + 63 * ($2 - 1))); }
+board() { wait_board "$MX" "$MY" "${S:-1}" "$1" || fail "${2:-the board is not as it should be}"; }

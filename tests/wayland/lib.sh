@@ -23,16 +23,13 @@ wl_start() {
     [ -x "$vpointer" ] || skip "no virtual pointer: vpointer was not built (it needs libwayland-dev and libwayland-bin)"
     start_tmp
     sway=$TMP/sway && mkdir -m 700 "$sway"
-    if [ "$(id -u)" = 0 ]; then # sway will not run as root
-        user=(--reuid=65534 --regid=65534 --clear-groups) && chown 65534:65534 "$sway"
-    fi
+    [ "$(id -u)" != 0 ] || { user=(--reuid=65534 --regid=65534 --clear-groups) && chown 65534:65534 "$sway"; } # sway will not run as root
     printf '%s\n' "output * resolution $WL_OUTPUT position 0 0 bg $BACKGROUND solid_color" 'default_border none' \
         'default_floating_border none' 'xwayland disable' 'for_window [app_id=".*"] floating enable' >"$TMP/sway.conf"
     chmod 644 "$TMP/sway.conf"
     SIGNAL=KILL run env -i PATH="$PATH" HOME="$sway" XDG_RUNTIME_DIR="$sway" WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 \
         WLR_RENDERER=pixman WLR_HEADLESS_OUTPUTS=1 setpriv "${user[@]}" --pdeathsig KILL sway -c "$TMP/sway.conf" >"$TMP/sway.log" 2>&1
-    unset DISPLAY WAYLAND_DISPLAY SWAYSOCK
-    export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY SWAYSOCK
+    unset DISPLAY && export QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY SWAYSOCK # both found below
     # Ready once it answers with its output at that size, and shows its desktop.
     wait_for '{ alive "$PID" || return 1; } && WAYLAND_DISPLAY=$(find "$sway" -name "wayland-[0-9]*" -type s) &&
         SWAYSOCK=$(find "$sway" -name "sway-ipc.*.sock" -type s) && [ -n "$WAYLAND_DISPLAY" ] && [ -n "$SWAYSOCK" ] &&

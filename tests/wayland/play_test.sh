@@ -19,21 +19,17 @@ wait_window Jumpline 359 294 >/dev/null || fail "no start-up window at 359 x 294
 cut "start-up window" "$WIN_X" "$WIN_Y"
 wl_pointer move $((WIN_X + 91)) $((WIN_Y + 175)) && wl_pointer click # Start Game
 main=$(wait_window Jumpline 618 518) || fail "Start Game opened no main window"
-read -r mx my _ <<<"$(wl_rect "$main")"
-wl_move_by "$main" $((mx + 560)) $((my + 200)) -150 -100 || fail "the main window did not move by its banner"
 read -r x y _ <<<"$(wl_rect "$main")"
-[ "$x $y" = "$((mx - 150)) $((my - 100))" ] || fail "the main window moved to ($x, $y) instead of ($((mx - 150)), $((my - 100)))"
-mx=$x my=$y
-cut "main window" "$mx" "$my"
-[ "#$(colours $((mx + 615)) $((my + 2)))" = "$BACKGROUND" ] || fail "the banner shows in the main window's cut corner"
-at() { echo $((mx + $1)) $((my + $2)); } # a design pixel of the main window
-cell() { at $((39 + 63 * ($1 - 1))) $((39 + 63 * ($2 - 1))); }
-board() { wl_park && wait_board "$mx" "$my" 1 "$1" || fail "the board is not as it should be"; }
-board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.'
+wl_move_by "$main" $((x + 560)) $((y + 200)) -150 -100 || fail "the main window did not move by its banner"
+read -r MX MY _ <<<"$(wl_rect "$main")"
+[ "$MX $MY" = "$((x - 150)) $((y - 100))" ] || fail "the main window moved to ($MX, $MY) instead of ($((x - 150)), $((y - 100)))"
+cut "main window" "$MX" "$MY"
+[ "#$(colours $((MX + 615)) $((MY + 2)))" = "$BACKGROUND" ] || fail "the banner shows in the main window's cut corner"
+wl_park && board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.'
 wl_pointer drag $(cell 3 6) $(cell 4 5) 8 # c3-d4
 wl_pointer drag $(cell 2 3) $(cell 1 4) 8 # b6-a5
 wl_pointer drag $(cell 7 6) $(cell 8 5) 8 # g3-h4
-board $'.b.b.b.b\nb.b.b.b.\n...b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
+wl_park && board $'.b.b.b.b\nb.b.b.b.\n...b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
 
 wl_pointer move $(at 600 336) && wl_pointer click && wl_pointer click
 dialog=$(wait_window Password 143 73) || fail "the hot spot opened no password dialog"
@@ -41,7 +37,7 @@ swaymsg "[con_id=$dialog] focus" >/dev/null && wtype krov && wtype -k Return
 wait_window "Test Window" >/dev/null || fail "the code opened no test window"
 read -r x y <<<"$(cell 2 3)"
 wl_pointer drag $(cell 1 2) "$x" $((y - 20)) 8 # a7-b6, in the corner where the test window claims to stand
-board $'.b.b.b.b\n..b.b.b.\n.b.b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
+wl_park && board $'.b.b.b.b\n..b.b.b.\n.b.b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
 
 swaymsg "[con_id=$main] focus" >/dev/null && wtype -M ctrl -k q -m ctrl
 exited || fail "Ctrl+Q did not end the program"

@@ -13,8 +13,7 @@ start_program "$PWD" "$1"
 wait_window Jumpline 359 294 >/dev/null || fail "no start-up window"
 xdotool windowfocus --sync "$WIN_ID" key Return
 wait_window Jumpline 618 518 >/dev/null || fail "Enter opened no main window"
-cell() { echo $((WIN_X + 39 + 63 * ($1 - 1))) $((WIN_Y + 39 + 63 * ($2 - 1))); }
-board() { wait_board "$WIN_X" "$WIN_Y" 1 "$1" || fail "$2"; }
+MX=$WIN_X MY=$WIN_Y
 running() { alive "$PROGRAM" || fail "$1 ended the program"; }
 
 x11_drag $(cell 3 6) $(cell 4 5)

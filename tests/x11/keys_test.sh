@@ -10,7 +10,7 @@ set -u
 source "$(dirname "$0")/orca_lib.sh"
 x11_start
 orca_start
-orca_start_program "$PWD" "$1"
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$PWD" "$1"
 # One key at a time: each goes through the screen reader's key listener before the next.
 keys() { local key; for key in "$@"; do xdotool key --clearmodifiers "$key"; done; }
 

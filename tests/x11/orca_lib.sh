@@ -7,7 +7,7 @@
 # missing, the test exits 77 (skipped). A test begins with
 #     x11_start
 #     orca_start                             # returns once Orca is listening
-#     orca_start_program "$PWD" "$program"
+#     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$PWD" "$program"
 #     wait_window Jumpline >/dev/null
 #     xdotool windowfocus --sync "$WIN_ID"   # there is no window manager to activate it
 # and then acts with xdotool and waits for what Orca says with orca_hear "Red's turn".
@@ -60,9 +60,6 @@ EOF
     ORCA_PID=$PID
     orca_hear "Screen reader on."
 }
-
-# orca_start_program DIR EXE [ARG...]: start the program with its accessibility on.
-orca_start_program() { QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start_program "$@"; }
 
 # orca_said TEXT: Orca has said an utterance containing TEXT (a fixed string) after what was
 # heard last; the mark moves past it, and what comes after is left for the next.

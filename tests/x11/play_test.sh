@@ -8,19 +8,16 @@
 # Usage: play_test.sh JUMPLINE [SCALE]
 set -u
 source "$(dirname "$0")/lib.sh"
-program=$1 s=${2:-1}
-X11_SCREEN=$((1300 * s))x1200x24 x11_start # room for the test window beside the main window
-export QT_SCALE_FACTOR=$s
+program=$1 S=${2:-1}
+X11_SCREEN=$((1300 * S))x1200x24 x11_start # room for the test window beside the main window
+export QT_SCALE_FACTOR=$S
 start_program "$PWD" "$program"
-wait_window Jumpline $((359 * s)) $((294 * s)) >/dev/null || fail "no start-up window at $((359 * s)) x $((294 * s))"
+wait_window Jumpline $((359 * S)) $((294 * S)) >/dev/null || fail "no start-up window at $((359 * S)) x $((294 * S))"
 [ "#$(colours "$WIN_X" "$WIN_Y")" = "$BACKGROUND" ] || fail "the start-up window's corner is not cut away"
-mx=$WIN_X my=$WIN_Y
-at() { echo $((mx + $1 * s)) $((my + $2 * s)); } # a design pixel of the window
+MX=$WIN_X MY=$WIN_Y # the start-up window's corner, for `at`
 xdotool mousemove $(at 51 137) click 1 mousemove $(at 91 175) click 1
-wait_window Jumpline $((618 * s)) $((518 * s)) >/dev/null || fail "Start Game opened no main window"
-main=$WIN_ID mx=$WIN_X my=$WIN_Y
-cell() { at $((39 + 63 * ($1 - 1))) $((39 + 63 * ($2 - 1))); }
-board() { wait_board "$mx" "$my" "$s" "$1" || fail "the board is not as it should be"; }
+wait_window Jumpline $((618 * S)) $((518 * S)) >/dev/null || fail "Start Game opened no main window"
+main=$WIN_ID MX=$WIN_X MY=$WIN_Y
 board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.'
 
 xdotool mousemove $(at 600 336) click --repeat 2 --delay 80 1
@@ -38,4 +35,4 @@ board $'.b.b.b.b\nb.b.b.b.\n.....b.b\n........\n.b......\n..r.r.r.\n.r.r.r.r\nr.
 # Ctrl+Q is Exit, refused while the computer moves.
 wait_for 'xdotool windowfocus --sync "$main" key ctrl+q sleep 0.1; ! alive "$PROGRAM"' || fail "Ctrl+Q did not end the program"
 wait "$PROGRAM" || fail "Exit ended the program with status $?"
-echo "ok: played by mouse at scale $s"
+echo "ok: played by mouse at scale $S"
