@@ -14,7 +14,7 @@
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # orca_start: start the buses and Orca (after x11_start); returns once Orca has said that the
-# screen reader is on. Sets ORCA_SPEECH (the speech log) and ORCA_LOG (Orca's debug log).
+# screen reader is on. Sets ORCA_SPEECH (the speech log).
 orca_start() {
     needs "no screen reader can be heard" orca dbus-daemon /usr/libexec/at-spi-bus-launcher
     run dbus-daemon --session --nofork --address="unix:dir=$TMP" --print-address=3 3>"$TMP/bus" 2>"$TMP/bus.log"
@@ -25,7 +25,7 @@ orca_start() {
     export GSETTINGS_BACKEND=memory
     local prefs="$TMP/orca"
     mkdir -p "$prefs"
-    ORCA_SPEECH="$prefs/speech.log" ORCA_LOG="$prefs/debug.log" ORCA_MARK=0
+    ORCA_SPEECH="$prefs/speech.log" ORCA_MARK=0
     : >"$ORCA_SPEECH"
     # Speech through no speech server (it would start speech-dispatcher), no braille, no sounds.
     cat >"$prefs/user-settings.conf" <<'EOF'
@@ -33,17 +33,12 @@ orca_start() {
  "profiles": {"default": {"profile": ["Default", "default"]}},
  "pronunciations": {}, "keybindings": {}}
 EOF
-    # Orca runs this file at start. Each utterance is written to the speech log at once (the
-    # debug log is buffered), and another Orca of this user elsewhere (on another bus) does
-    # not stop this one from starting.
-    cat >"$prefs/orca-customizations.py" <<'EOF'
+    # Orca runs this file at start. Each utterance is written to the speech log at once, and
+    # another Orca of this user elsewhere (on another bus) does not stop this one from starting.
+    cat >"$prefs/orca-customizations.py" <<EOF
 import logging
-import os
 import sys
-from orca import debug
-if debug.debugFile:
-    debug.debugFile.reconfigure(line_buffering=True)
-_handler = logging.FileHandler(os.path.join(os.path.dirname(os.path.abspath(__file__)), "speech.log"))
+_handler = logging.FileHandler("$ORCA_SPEECH")
 _handler.setFormatter(logging.Formatter("%(message)s"))
 logging.getLogger("speech").addHandler(_handler)
 if hasattr(sys.modules["__main__"], "otherOrcas"):
@@ -56,7 +51,7 @@ EOF
     wait_for '{ alive "$PID" || return 1; } && dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
         org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"' || skip "the accessibility bus could not be started: $(tail -n 3 "$TMP/at-spi.log")"
     SIGNAL=KILL run env XDG_CACHE_HOME="$prefs/cache" XDG_CONFIG_HOME="$prefs/config" XDG_DATA_HOME="$prefs/data" \
-        orca --user-prefs "$prefs" --debug-file="$ORCA_LOG" >"$TMP/orca.out" 2>&1
+        orca --user-prefs "$prefs" >"$TMP/orca.out" 2>&1
     ORCA_PID=$PID
     orca_hear "Screen reader on."
 }
@@ -69,12 +64,11 @@ orca_said() {
     [ -n "$at" ] && ORCA_MARK=$at
 }
 
-# orca_hear TEXT: wait until Orca says TEXT; fails the test, with what it said instead and its
-# debug log in the working folder, where it does not within TIMEOUT seconds or it ends.
+# orca_hear TEXT: wait until Orca says TEXT; fails the test, with what it said instead, where
+# it does not within TIMEOUT seconds or it ends.
 orca_hear() {
     local text=$1
     wait_for '{ alive "$ORCA_PID" || return 1; } && orca_said "$text"' && return 0
-    cp "$ORCA_LOG" "$PWD/orca-debug.log"
     tail -n +"$((ORCA_MARK + 1))" "$ORCA_SPEECH" | sed -En "s/^SPEECH OUTPUT: '(.*)'( voice=[a-z]+| \{.*\})?\$/    \1/p" >&2
-    fail "Orca did not say '$1' (what it said instead is above; its debug log: $PWD/orca-debug.log; its output: $(tail -n 5 "$TMP/orca.out"))"
+    fail "Orca did not say '$1' (what it said instead is above; its output: $(tail -n 5 "$TMP/orca.out"))"
 }
