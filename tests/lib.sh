@@ -59,8 +59,6 @@ start_tmp() {
 
 # watch PID: the process, and its group, end with the test.
 watch() { local f; read -ra f < <(sed 's/.*) //' "/proc/$1/stat") && echo "$1 ${f[19]}" >>"$TMP/pids"; }
-# watch_file FILE: the file, while it is the same, is removed when the test ends.
-watch_file() { echo "$(stat -c %i "$1" 2>/dev/null) $1" >>"$TMP/files"; }
 
 # run COMMAND...: start COMMAND in the background (in the folder IN, or here; with the shell's
 # standard input), watched; it gets SIGNAL (TERM) when the test's shell dies and does not hold
@@ -102,16 +100,13 @@ read_board() {
         paste -sd '' | fold -w 8
 }
 
-# wait_board X Y SCALE EXPECTED: screenshots until the board reads EXPECTED.
-wait_board() {
-    local x=$1 y=$2 scale=$3 want=$4 read=''
-    wait_for 'read=$(read_board "$x" "$y" "$scale"); [ "$read" = "$want" ]' ||
-        { printf 'the board reads\n%s\ninstead of\n%s\n' "$read" "$want" >&2 && return 1; }
-}
-
 # Where a test has found the main window, its corner at (MX, MY), at Qt's scale factor S (1):
 # at X Y, a design pixel of the window, and cell COLUMN ROW, a cell's centre, on the screen;
-# board EXPECTED [WHY], the board reads EXPECTED or the test fails.
+# board EXPECTED [WHY], the board reads EXPECTED (screenshots until it does) or the test fails.
 at() { echo $((MX + $1 * ${S:-1})) $((MY + $2 * ${S:-1})); }
 cell() { at $((39 + 63 * ($1 - 1))) $((39 + 63 * ($2 - 1))); }
-board() { wait_board "$MX" "$MY" "${S:-1}" "$1" || fail "${2:-the board is not as it should be}"; }
+board() {
+    local want=$1 read=''
+    wait_for 'read=$(read_board "$MX" "$MY" "${S:-1}"); [ "$read" = "$want" ]' ||
+        fail "${2:-the board is not as it should be}; it reads"$'\n'"$read"$'\n'"instead of"$'\n'"$want"
+}

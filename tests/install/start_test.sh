@@ -10,7 +10,6 @@ set -u
 source "$(dirname "$0")/../x11/lib.sh"
 prefix=$(cd "$1" && pwd) || exit 1
 x11_start
-mkdir "$TMP/elsewhere"
-PATH="$prefix/bin:$PATH" start_program "$TMP/elsewhere" jumpline 2>"$TMP/stderr"
+PATH="$prefix/bin:$PATH" start_program "$TMP" jumpline 2>"$TMP/stderr" # a folder without Images/
 wait_window Jumpline 359 294 >/dev/null || fail "the installed program showed no start-up window; it said: $(cat "$TMP/stderr")"
 echo "ok: the installed program started from another folder"

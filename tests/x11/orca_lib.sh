@@ -21,21 +21,19 @@ orca_start() {
     wait_for '[ -n "$(head -n 1 "$TMP/bus")" ]' || fail "the session bus did not start"
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$TMP/bus") && export DBUS_SESSION_BUS_ADDRESS
     # The desktop's settings stay untouched: GSettings in memory (Orca and the bus launcher
-    # would turn on toolkit-accessibility there), Orca's settings and caches in folders of its own.
+    # would turn on toolkit-accessibility there), Orca's settings and caches in the test's folder.
     export GSETTINGS_BACKEND=memory
-    local prefs="$TMP/orca"
-    mkdir -p "$prefs"
-    ORCA_SPEECH="$prefs/speech.log" ORCA_MARK=0
+    ORCA_SPEECH="$TMP/speech.log" ORCA_MARK=0
     : >"$ORCA_SPEECH"
     # Speech through no speech server (it would start speech-dispatcher), no braille, no sounds.
-    cat >"$prefs/user-settings.conf" <<'EOF'
+    cat >"$TMP/user-settings.conf" <<'EOF'
 {"general": {"speechServerFactory": "", "enableBraille": false, "enableSound": false},
  "profiles": {"default": {"profile": ["Default", "default"]}},
  "pronunciations": {}, "keybindings": {}}
 EOF
     # Orca runs this file at start. Each utterance is written to the speech log at once, and
     # another Orca of this user elsewhere (on another bus) does not stop this one from starting.
-    cat >"$prefs/orca-customizations.py" <<EOF
+    cat >"$TMP/orca-customizations.py" <<EOF
 import logging
 import sys
 _handler = logging.FileHandler("$ORCA_SPEECH")
@@ -49,9 +47,10 @@ EOF
     # and which ends with the test.
     run setsid /usr/libexec/at-spi-bus-launcher --launch-immediately 2>"$TMP/at-spi.log"
     wait_for '{ alive "$PID" || return 1; } && dbus-send --session --print-reply --dest=org.freedesktop.DBus / \
-        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"' || skip "the accessibility bus could not be started: $(tail -n 3 "$TMP/at-spi.log")"
-    SIGNAL=KILL run env XDG_CACHE_HOME="$prefs/cache" XDG_CONFIG_HOME="$prefs/config" XDG_DATA_HOME="$prefs/data" \
-        orca --user-prefs "$prefs" >"$TMP/orca.out" 2>&1
+        org.freedesktop.DBus.NameHasOwner string:org.a11y.Bus 2>/dev/null | grep -q "boolean true"' ||
+        skip "the accessibility bus could not be started: $(tail -n 3 "$TMP/at-spi.log")"
+    SIGNAL=KILL run env XDG_CACHE_HOME="$TMP/cache" XDG_CONFIG_HOME="$TMP/config" XDG_DATA_HOME="$TMP/data" \
+        orca --user-prefs "$TMP" >"$TMP/orca.out" 2>&1
     ORCA_PID=$PID
     orca_hear "Screen reader on."
 }
