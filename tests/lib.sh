@@ -50,7 +50,7 @@ start_tmp() {
     TMP=$(mktemp -d) && chmod 711 "$TMP" && mkdir -m 700 "$TMP/run" && : >"$TMP/pids" && : >"$TMP/files"
     export XDG_RUNTIME_DIR=$TMP/run
     exec {GUARD}> >(exec setsid -f bash -c 'cat >/dev/null; [ -d "$0" ] && bash -c "$1" "$0"' "$TMP" "$TIDY" >/dev/null 2>&1)
-    trap 'bash -c "$TIDY" "$TMP"; wait' EXIT
+    trap 'exec 2>/dev/null; bash -c "$TIDY" "$TMP"; wait' EXIT # quietly: the shell would report each process killed
     # The fonts and the look are the tests' own, not the machine's or the desktop's.
     FONTCONFIG_FILE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/fonts.conf && export FONTCONFIG_FILE
     unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_FONT_DPI QT_ENABLE_HIGHDPI_SCALING \

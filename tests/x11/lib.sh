@@ -18,8 +18,8 @@ x11_serve() {
     X11_NUMBER=$(head -n 1 "$TMP/number")
     [ -n "$X11_NUMBER" ] || { X11_WHY=$(tail -n 2 "$TMP/xvfb.log") && return 1; }
     # Its socket and lock, which a killed server leaves, are removed with the test while they are its own.
-    echo "$(stat -c %i "/tmp/.X11-unix/X$X11_NUMBER") /tmp/.X11-unix/X$X11_NUMBER" >>"$TMP/files"
-    echo "$(stat -c %i "/tmp/.X$X11_NUMBER-lock") /tmp/.X$X11_NUMBER-lock" >>"$TMP/files"
+    echo "$(stat -c %i "/tmp/.X11-unix/X$X11_NUMBER" 2>/dev/null) /tmp/.X11-unix/X$X11_NUMBER" >>"$TMP/files"
+    echo "$(stat -c %i "/tmp/.X$X11_NUMBER-lock" 2>/dev/null) /tmp/.X$X11_NUMBER-lock" >>"$TMP/files"
 }
 
 # x11_start: the test's folder and a fresh Xvfb of X11_SCREEN; sets DISPLAY.

@@ -22,7 +22,7 @@ board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.
 
 xdotool mousemove $(at 600 336) click --repeat 2 --delay 80 1
 dialog=$(wait_window Password) || fail "the hot spot opened no password dialog"
-x11_drag $(cell 5 6) $(at 290 240) # the dialog covers cell (6, 5) there: Red(10) stays
+x11_drag $(cell 5 6) $(at 350 280) # on cell (6, 5), under the dialog: the man stays
 xdotool windowfocus --sync "$dialog" type krov
 xdotool key Return
 test=$(wait_window "Test Window") || fail "the code opened no test window"
