@@ -7,8 +7,8 @@
 #
 # Usage: layout_test.sh CMAKE BUILD-DIR PREFIX VERSION
 set -u
+source "$(dirname "$0")/../lib.sh"
 cmake=$1 build=$2 prefix=$3 version=$4
-fail() { echo "FAIL: $*"; exit 1; }
 
 rm -rf "$prefix" "$prefix.tree"
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install into $prefix failed"
@@ -25,7 +25,7 @@ grep -q "<release version=\"$version\"" share/metainfo/invalid.jumpline.jumpline
 zcat share/man/man6/jumpline.6.gz | grep -q "^\.TH JUMPLINE 6 \"[0-9-]*\" \"Jumpline $version\"" || fail "the manual page is not of $version"
 zcat share/doc/jumpline/changelog.gz | head -1 | grep -q "^jumpline ($version)" || fail "the changelog has no entry for $version"
 
-command -v desktop-file-validate >/dev/null && command -v appstreamcli >/dev/null || { echo "SKIP: a validator is missing (run scripts/setup.sh)"; exit 77; }
+needs "the entry and metadata cannot be validated" desktop-file-validate appstreamcli
 report=$(desktop-file-validate share/applications/jumpline.desktop 2>&1)
 [ -z "$report" ] || fail "desktop-file-validate: $report"
 # validate-tree also checks that the metadata's launchable is an installed desktop entry.

@@ -5,9 +5,9 @@
 #
 # Usage: package_test.sh CPACK CPACK-CONFIG OUT-DIR
 set -u
+source "$(dirname "$0")/../lib.sh"
 cpack=$1 config=$2 out=$3
-fail() { echo "FAIL: $*"; exit 1; }
-command -v lintian >/dev/null || { echo "SKIP: lintian is not installed (run scripts/setup.sh)"; exit 77; }
+needs "the package cannot be checked" lintian
 
 rm -rf "$out"
 "$cpack" --config "$config" -B "$out" >/dev/null || fail "cpack could not build the package"

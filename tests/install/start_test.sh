@@ -9,10 +9,7 @@ set -u
 # shellcheck source=tests/x11/lib.sh
 source "$(dirname "$0")/../x11/lib.sh"
 prefix=$(cd "$1" && pwd) || exit 1
-
 x11_start
-mkdir "$X11_TMP/elsewhere"
-PATH="$prefix/bin:$PATH" x11_start_program "$X11_TMP/elsewhere" jumpline 2>"$X11_TMP/stderr"
-x11_wait_window Jumpline 359 294 >/dev/null ||
-    x11_fail "the installed program showed no start-up window; it said: $(cat "$X11_TMP/stderr")"
+PATH="$prefix/bin:$PATH" start_program "$TMP" jumpline 2>"$TMP/stderr" # a folder without Images/
+wait_window Jumpline 359 294 >/dev/null || fail "the installed program showed no start-up window; it said: $(cat "$TMP/stderr")"
 echo "ok: the installed program started from another folder"

@@ -9,45 +9,38 @@
 # Usage: play_test.sh JUMPLINE VPOINTER
 set -u
 source "$(dirname "$0")/lib.sh"
-program=$1
 wl_start "${2:-}"
-wl_start_program "$PWD" "$program" 2>"$WL_TMP/stderr"
+start_program "$PWD" "$1" 2>"$TMP/stderr"
 cut() { # cut WHAT X Y: the desktop shows at the window's corner, the window just inside it
-    [ "$(wl_pixel "$2" "$3")" = "$WL_BACKGROUND" ] && [ "$(wl_pixel $(($2 + 2)) $(($3 + 2)))" = "$WL_BACKGROUND" ] &&
-        [ "$(wl_pixel $(($2 + 5)) $(($3 + 5)))" = "#000000" ] || wl_fail "the $1's corner is not cut away"
+    wl_park && [ "$(colours "$2" "$3" $(($2 + 2)) $(($3 + 2)) $(($2 + 5)) $(($3 + 5)) | paste -sd ' ')" = "204060 204060 000000" ] ||
+        fail "the $1's corner is not cut away"
 }
-wl_wait_window Jumpline 359 294 >/dev/null || wl_fail "no start-up window at 359 x 294"
-wl_park && cut "start-up window" "$WL_X" "$WL_Y"
-wl_pointer move $((WL_X + 91)) $((WL_Y + 175)) && wl_pointer click # Start Game
-main=$(wl_wait_window Jumpline 618 518) || wl_fail "Start Game opened no main window"
-read -r mx my _ <<<"$(wl_rect "$main")"
-wl_move_by "$main" $((mx + 560)) $((my + 200)) -150 -100 || wl_fail "the main window did not move by its banner"
+wait_window Jumpline 359 294 >/dev/null || fail "no start-up window at 359 x 294"
+cut "start-up window" "$WIN_X" "$WIN_Y"
+wl_pointer move $((WIN_X + 91)) $((WIN_Y + 175)) && wl_pointer click # Start Game
+main=$(wait_window Jumpline 618 518) || fail "Start Game opened no main window"
 read -r x y _ <<<"$(wl_rect "$main")"
-[ "$x $y" = "$((mx - 150)) $((my - 100))" ] || wl_fail "the main window moved to ($x, $y) instead of ($((mx - 150)), $((my - 100)))"
-mx=$x my=$y
-wl_park && cut "main window" "$mx" "$my"
-[ "$(wl_pixel $((mx + 615)) $((my + 2)))" = "$WL_BACKGROUND" ] || wl_fail "the banner shows in the main window's cut corner"
-at() { echo $((mx + $1)) $((my + $2)); } # a design pixel of the main window
-cell() { at $((39 + 63 * ($1 - 1))) $((39 + 63 * ($2 - 1))); }
-board() { wl_wait_board "$mx" "$my" 1 "$1" || wl_fail "the board is not as it should be"; }
-board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.'
-wl_drag $(cell 3 6) $(cell 4 5) # c3-d4
-wl_drag $(cell 2 3) $(cell 1 4) # b6-a5
-wl_drag $(cell 7 6) $(cell 8 5) # g3-h4
-board $'.b.b.b.b\nb.b.b.b.\n...b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
+wl_move_by "$main" $((x + 560)) $((y + 200)) -150 -100 || fail "the main window did not move by its banner"
+read -r MX MY _ <<<"$(wl_rect "$main")"
+[ "$MX $MY" = "$((x - 150)) $((y - 100))" ] || fail "the main window moved to ($MX, $MY) instead of ($((x - 150)), $((y - 100)))"
+cut "main window" "$MX" "$MY"
+[ "#$(colours $((MX + 615)) $((MY + 2)))" = "$BACKGROUND" ] || fail "the banner shows in the main window's cut corner"
+wl_park && board $'.b.b.b.b\nb.b.b.b.\n.b.b.b.b\n........\n........\nr.r.r.r.\n.r.r.r.r\nr.r.r.r.'
+wl_pointer drag $(cell 3 6) $(cell 4 5) 8 # c3-d4
+wl_pointer drag $(cell 2 3) $(cell 1 4) 8 # b6-a5
+wl_pointer drag $(cell 7 6) $(cell 8 5) 8 # g3-h4
+wl_park && board $'.b.b.b.b\nb.b.b.b.\n...b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
 
 wl_pointer move $(at 600 336) && wl_pointer click && wl_pointer click
-dialog=$(wl_wait_window Password 143 73) || wl_fail "the hot spot opened no password dialog"
-wl_focus "$dialog" && wl_keys krov && wl_keys -k Return
-wl_wait_window "Test Window" >/dev/null || wl_fail "the code opened no test window"
+dialog=$(wait_window Password 143 73) || fail "the hot spot opened no password dialog"
+swaymsg "[con_id=$dialog] focus" >/dev/null && wtype krov && wtype -k Return
+wait_window "Test Window" >/dev/null || fail "the code opened no test window"
 read -r x y <<<"$(cell 2 3)"
-wl_drag $(cell 1 2) "$x" $((y - 20)) # a7-b6, in the corner where the test window claims to stand
-board $'.b.b.b.b\n..b.b.b.\n.b.b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
+wl_pointer drag $(cell 1 2) "$x" $((y - 20)) 8 # a7-b6, in the corner where the test window claims to stand
+wl_park && board $'.b.b.b.b\n..b.b.b.\n.b.b.b.b\nb.......\n...r...r\nr...r...\n.r.r.r.r\nr.r.r.r.'
 
-wl_focus "$main" && wl_keys -M ctrl -k q -m ctrl
-deadline=$((SECONDS + WL_TIMEOUT))
-while kill -0 "$WL_PROGRAM_PID" 2>/dev/null && [ "$SECONDS" -le "$deadline" ]; do sleep 0.02; done
-kill -0 "$WL_PROGRAM_PID" 2>/dev/null && wl_fail "Ctrl+Q did not end the program"
-wait "$WL_PROGRAM_PID" || wl_fail "Exit ended the program with status $?"
-[ -s "$WL_TMP/stderr" ] && wl_fail "the program said on stderr: $(cat "$WL_TMP/stderr")"
+swaymsg "[con_id=$main] focus" >/dev/null && wtype -M ctrl -k q -m ctrl
+exited || fail "Ctrl+Q did not end the program"
+[ "$STATUS" = 0 ] || fail "Exit ended the program with status $STATUS"
+[ -s "$TMP/stderr" ] && fail "the program said on stderr: $(cat "$TMP/stderr")"
 echo "ok: played natively on Wayland"
