@@ -151,17 +151,6 @@ mainSize=618x518
         awk -F': ' '/Maximum resident set size/ { print $2 }' "$1"
     }
 
-    # waitEnd: wait for the program started with x11_start_program to end by itself.
-    waitEnd() {
-        local deadline=$((SECONDS + X11_TIMEOUT))
-        while x11_program_running; do
-            [ "$SECONDS" -le "$deadline" ] || return 1
-            sleep 0.02
-        done
-        wait "$X11_PROGRAM_PID" 2>/dev/null
-        X11_PROGRAM_PID=''
-    }
-
     status=0
     # Every figure below depends on what else the machine is doing.
     echo "Load average before the runs: $(cut -d' ' -f1-3 /proc/loadavg 2>/dev/null || echo unknown)"
@@ -184,56 +173,38 @@ mainSize=618x518
     # mouse in a game between two people, then Exit.
     echo
     echo "Peak memory (maximum resident set, /usr/bin/time -v):"
-    x11_start_program "$work" /usr/bin/time -v -o "$work/jumpline.time" "$jumpline"
-    first=$(x11_wait_window Jumpline) || x11_fail "jumpline opened no window"
-    x11_geometry "$first"
-    if [ "${X11_WIN_W}x$X11_WIN_H" = "$splashSize" ]; then
+    start_program "$work" /usr/bin/time -v -o "$work/jumpline.time" "$jumpline"
+    wait_window Jumpline >/dev/null || fail "jumpline opened no window"
+    if [ "${WIN_W}x$WIN_H" = "$splashSize" ]; then
         # Start Game, with the options as they are: two people, Red first.
-        x11_click $((X11_WIN_X + 28 + 127 / 2)) $((X11_WIN_Y + 154 + 43 / 2))
+        xdotool mousemove $((WIN_X + 28 + 127 / 2)) $((WIN_Y + 154 + 43 / 2)) click 1
     fi
-    main=$(x11_wait_window Jumpline 618 518) || x11_fail "the main window did not appear"
-    x11_geometry "$main"
-    winX=$X11_WIN_X
-    winY=$X11_WIN_Y
+    wait_window Jumpline 618 518 >/dev/null || fail "the main window did not appear"
+    MX=$WIN_X MY=$WIN_Y
 
-    # move COL0 ROW0 COL1 ROW1: drag the piece on one cell onto another.
+    # move COL0 ROW0 COL1 ROW1: drag the piece on one cell onto another (columns and rows from 1).
     move() {
-        local x0 y0 x1 y1
-        read -r x0 y0 <<<"$(x11_cell_centre "$1" "$2")"
-        read -r x1 y1 <<<"$(x11_cell_centre "$3" "$4")"
-        x11_drag $((winX + x0)) $((winY + y0)) $((winX + x1)) $((winY + y1))
+        # shellcheck disable=SC2046 # two numbers each
+        x11_drag $(cell "$1" "$2") $(cell "$3" "$4")
     }
-    x11_wait_board "$winX" "$winY" '. b . b . b . b
-b . b . b . b .
-. b . b . b . b
-. . . . . . . .
-. . . . . . . .
-r . r . r . r .
-. r . r . r . r
-r . r . r . r .' || x11_fail "the main window does not show the opening position"
+    board "$(printf '%s\n' .b.b.b.b b.b.b.b. .b.b.b.b ........ ........ r.r.r.r. .r.r.r.r r.r.r.r.)" \
+        "the main window does not show the opening position"
     move 3 6 4 5 && move 2 3 1 4
     move 4 7 3 6 && move 1 2 2 3
     move 7 6 8 5 && move 8 3 7 4
     move 5 6 6 5 && move 7 2 8 3
     move 6 7 5 6 && move 4 3 3 4
-    x11_wait_board "$winX" "$winY" '. b . b . b . b
-. . b . b . . .
-. b . . . b . b
-b . b . . . b .
-. . . r . r . r
-r . r . r . . .
-. r . . . . . r
-r . r . r . r .' || x11_fail "the ten moves did not all arrive on the board"
+    board "$(printf '%s\n' .b.b.b.b ..b.b... .b...b.b b.b...b. ...r.r.r r.r.r... .r.....r r.r.r.r.)" \
+        "the ten moves did not all arrive on the board"
     # Exit, in the panel on the right (design rectangle 528, 480, 73 x 33 px).
-    x11_click $((winX + 528 + 73 / 2)) $((winY + 480 + 33 / 2))
-    waitEnd || x11_fail "Exit did not end the program"
+    xdotool mousemove $((MX + 528 + 73 / 2)) $((MY + 480 + 33 / 2)) click 1
+    exited || fail "Exit did not end the program"
     jumplineKb=$(maxRss "$work/jumpline.time")
 
-    x11_start_program "$work" /usr/bin/time -v -o "$work/bare.time" "$bare"
-    bareWindow=$(x11_wait_window "Bare Qt window" 359 294) || x11_fail "the bare window did not appear"
-    x11_geometry "$bareWindow"
-    x11_click $((X11_WIN_X + 100)) $((X11_WIN_Y + 100))
-    waitEnd || x11_fail "a click did not close the bare window"
+    start_program "$work" /usr/bin/time -v -o "$work/bare.time" "$bare"
+    wait_window "Bare Qt window" 359 294 >/dev/null || fail "the bare window did not appear"
+    xdotool mousemove $((WIN_X + 100)) $((WIN_Y + 100)) click 1
+    exited || fail "a click did not close the bare window"
     bareKb=$(maxRss "$work/bare.time")
 
     v=$(verdict "$jumplineKb" "$memoryTargetKb")
