@@ -171,7 +171,8 @@ TEST_F(Windows, KeysPlayAsTheMouseDoes)
 }
 
 // One piece in hand, by the mouse or the keys: whatever changes the game other than its drop
-// puts it back first, so that it can never be dropped where it may no longer go.
+// puts it back first, so that it can never be dropped where it may no longer go (a man held
+// while M passes the turn, dropped backwards, is the real X test's).
 TEST_F(Windows, AHeldPieceGoesBackBeforeAnythingElseChangesTheGame)
 {
     const auto heldByMouse = [&](Cell at) {
@@ -179,19 +180,8 @@ TEST_F(Windows, AHeldPieceGoesBackBeforeAnythingElseChangesTheGame)
         QTest::mouseMove(main->windowHandle(), centreOf(at) + QPoint(10, -10));
     };
     const auto releasedOn = [&](Cell at) { QTest::mouseRelease(main->windowHandle(), Qt::LeftButton, {}, centreOf(at)); };
-    // Red c3-d4, Black b6-c5, Multi Jump, d4 takes c5; then that man is held and M pressed:
-    // the turn passes to Black, and the red man cannot be dropped backwards onto c5.
-    open();
-    dragPiece({3, 6}, {4, 5});
-    dragPiece({2, 3}, {3, 4});
-    keys({Qt::Key_M});
-    dragPiece({4, 5}, {2, 3});
-    heldByMouse({2, 3});
-    keys({Qt::Key_M});
-    releasedOn({3, 4});
-    const char *const afterJump = "1:.b.b.b.b 2:b.b.b.b. 3:.r.b.b.b 6:r...r.r. 7:.r.r.r.r 8:r.r.r.r.";
-    EXPECT_EQ(std::tuple(piecesPicture(board()), boardPicture(board()), text(main.get(), "lblPlayer")), std::tuple(afterJump, afterJump, "Black's"));
     const std::pair<const char *, std::function<void()>> cases[] = {
+        {"M", [&] { keys({Qt::Key_M}); }},
         {"F2", [&] { keys({Qt::Key_F2}); }},
         {"Ctrl+N", [&] { keys({Qt::CTRL | Qt::Key_N}); }},
         {"test mode on", [&] { MainWindowPosition::switchTestMode(*main); }},
