@@ -71,17 +71,14 @@ Reply play(const MoveCase &c, ScriptedRandom &random)
     run.screen.duringPause = [&] { run.atPauses.push_back(run.after); };
     Computer computer(run.after, random, run.screen);
     run.outcome = computer.ComputerMove();
-    // The cells of the piece that moved, at each pause and at the end.
+    std::vector<Board> seen = run.atPauses; // the cells of the piece that moved, at each pause and at the end
+    seen.push_back(run.after);
     for (std::size_t i = 0; i < PieceCount; ++i) {
-        const Board &start = run.atPauses.front();
-        if (std::tie(start.Black[i].Left, start.Black[i].Top) == std::tie(run.after.Black[i].Left, run.after.Black[i].Top))
-            continue;
-        std::vector<Board> seen = run.atPauses;
-        seen.push_back(run.after);
-        Cell last{};
-        for (const Board &b : seen)
+        std::string path;
+        for (Cell last{}; const Board &b : seen)
             if (const Cell at = b.cellOf(b.Black[i]); at != last)
-                run.path += (run.path.empty() ? "" : " -> ") + cellText(last = at);
+                path += (path.empty() ? "" : " -> ") + cellText(last = at);
+        run.path = path.find('>') != std::string::npos ? path : run.path;
     }
     return run;
 }

@@ -254,7 +254,7 @@ Played playBytes(const std::uint8_t *data, std::size_t size)
         const std::size_t op = input.next() % 32;
         if (op < 24) { // a legal move of the side on move, a jump where there is one from 20 on
             if (const std::optional<Move> m = input.move(game.board, op >= 20))
-                perform(Drop, *game.board.pieceOn(m->from), static_cast<std::int16_t>(squareIndex(m->to)));
+                perform(Drop, *game.board.pieceOn(m->from), squareAt(m->to));
         } else if (op < 26) { // any piece, on the board or not, free to move or not, onto any square or "Delete"
             const PieceRef piece{input.next() % 2 ? Colour::Red : Colour::Black, static_cast<std::int16_t>(input.next() % PieceCount)};
             perform(Drop, piece, static_cast<std::int16_t>(input.next() % (SquareCount + 1)));
