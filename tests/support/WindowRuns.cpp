@@ -121,14 +121,16 @@ private:
 
     void key(Key k)
     {
-        const QWidget *focus = QApplication::focusWidget();
+        // The keys go to the window that has them; where none has (the other window hidden), to the
+        // main window, whose own focused control takes them.
+        QWindow *to = QGuiApplication::focusWindow() != nullptr ? QGuiApplication::focusWindow() : window();
+        const QWidget *focus = QGuiApplication::focusWindow() != nullptr ? QApplication::focusWidget() : main->focusWidget();
         const auto focused = [&](const char *name) { return focus != nullptr && focus->objectName() == QLatin1String(name); };
         const bool space = k.key == Qt::Key_Space;
         const Expect expect{.anyDrop = space || k.key == Qt::Key_Return || k.key == Qt::Key_Enter,
                             .reset = k.key == Qt::Key_F2 || (k.key == Qt::Key_N && k.modifiers == Qt::ControlModifier) || (space && focused("cmdReset")),
                             .exit = (k.key == Qt::Key_Q && k.modifiers == Qt::ControlModifier) || (space && focused("cmdExit")),
                             .testMode = space && focused("cmdTestMode")};
-        QWindow *to = QGuiApplication::focusWindow() != nullptr ? QGuiApplication::focusWindow() : window();
         act(expect, [&] { QTest::keyClick(to, k.key, k.modifiers); });
     }
 
