@@ -157,6 +157,7 @@ const MoveCase kRescue[] = {
     {"ahead-left: edge escape from column 7", "4:b.....b. 5:.....r.. 6:....r...", "(7, 4) -> (8, 5)"},
     {"ahead-left: edge escape from row 7", "7:...B.... 8:..r.....", "(4, 7) -> (5, 8)"},
     {"ahead-left: safe step away", "4:......b. 5:...b.... 6:..r..... 7:.r......", "(4, 5) -> (5, 6)"},
+    {"ahead-left: ... also from column 6, onto column 7", "4:b....... 5:.....b.. 6:....r... 7:...r....", "(6, 5) -> (7, 6)"},
     {"ahead-left: a king on row 2 steps back onto row 1", "2:..B..... 3:.r.b.... 4:r.......", "(3, 2) -> (4, 1)"},
     {"ahead-left: a man on row 2 does not", "2:..b..... 3:.r...... 4:r...r...", "(3, 2) -> (4, 3)"},
     {"ahead-left: a king steps back to the right", "5:...B.... 6:..r.b... 7:.r......", "(4, 5) -> (5, 4)"},
@@ -174,8 +175,10 @@ const MoveCase kRescue[] = {
     // A red king behind on the left, on (col - 1, row - 1), would land on (col + 1, row + 1).
     {"king behind-left: a king at the edge steps back", "2:....r... 3:.....R.. 4:......B.", "(7, 4) -> (8, 3)"},
     {"king behind-left: a king steps back safely", "3:.r...... 4:..R..... 5:...B....", "(4, 5) -> (5, 4)"},
+    {"king behind-left: ... also from row 3", "1:.b...... 2:..R..... 3:...B....", "(4, 3) -> (5, 2)"},
     {"king behind-left: a man at the edge escapes ahead", "3:.....R.. 4:b.....b.", "(7, 4) -> (8, 5)"},
     {"king behind-left: a man steps onto the landing cell", "4:..R..... 5:...b....", "(4, 5) -> (5, 6)"},
+    {"king behind-left: ... also from row 6", "5:...R.... 6:....b...", "(5, 6) -> (6, 7)"},
     {"king behind-left: a man steps ahead on the other side", "4:..R...b. 5:...b.... 7:.....r..", "(4, 5) -> (3, 6)"},
     {"king behind-left: ... also from column 3", "1:.....b.. 3:.R...... 4:..b..... 6:....r...", "(3, 4) -> (2, 5)", 0, {6, 1}},
     {"king behind-left: a king two rows down steps back to cover", "4:..R..... 5:...b.... 7:.r.B.r..", "(4, 7) -> (5, 6)"},
@@ -192,6 +195,7 @@ const MoveCase kRescue[] = {
 // Neither a capture nor a threatened piece: the step each position leaves to a later phase.
 const MoveCase kPhases[] = {
     {"crowning step before a safe step elsewhere", "6:......b. 7:...b....", "(4, 7) -> (3, 8)"},
+    {"crowning step: the other way where the first is taken", "6:......b. 7:...b.... 8:..B.....", "(4, 7) -> (5, 8)"},
     {"cover test: a step that leaves a neighbour open is refused", "3:...b.... 4:....b... 5:.....r.. 6:......r.", "(5, 4) -> (4, 5)"},
     {"cover test: a red man beyond a neighbour behind can't jump it", "3:.r...... 4:..b..... 5:...b....", "(4, 5) -> (3, 6)", 0.0, {4, 5}},
     {"cover test: a red king beyond a neighbour behind can", "3:.R...... 4:..b..... 5:...b....", "(3, 4) -> (2, 5)", 0.0, {4, 5}},
