@@ -133,8 +133,11 @@ TEST_F(Windows, KeysPlayAsTheMouseDoes)
     const QWidget *marks[] = {child(main.get(), "mark"), child(main.get(), "outline")};
     keys({Qt::Key_Space});
     EXPECT_EQ(std::tuple(marks[0]->isVisible(), marks[0]->geometry()), std::tuple(true, child(main.get(), square(20))->geometry())) << "the first key shows where the keys are";
-    keys({Qt::Key_Right, Qt::Key_Return, Qt::Key_Up});
-    EXPECT_EQ(std::tuple(marks[1]->isVisible(), marks[1]->geometry()), std::tuple(true, child(main.get(), square(17))->geometry().adjusted(7, 7, -7, -7)));
+    expectLooks(main.get(), "main-keyboard-mark");
+    keys({Qt::Key_Right, Qt::Key_Return});
+    EXPECT_EQ(std::tuple(marks[1]->isVisible(), marks[1]->geometry()), std::tuple(true, child(main.get(), square(21))->geometry().adjusted(7, 7, -7, -7)));
+    keys({Qt::Key_Up});
+    EXPECT_EQ(marks[1]->geometry(), child(main.get(), square(17))->geometry().adjusted(7, 7, -7, -7)) << "the piece in hand goes with the mark";
     // Red steps; Black onto its own piece (refused), picked up and put back, then a step.
     listen();
     keys({Qt::Key_Enter, Qt::Key_Up, Qt::Key_Up, Qt::Key_Space, Qt::Key_Right, Qt::Key_Space, Qt::Key_Left, Qt::Key_Space, Qt::Key_Down, Qt::Key_Escape});
