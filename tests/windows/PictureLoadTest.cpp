@@ -46,6 +46,7 @@ TEST(PictureLoad, RefusesABrokenPictureWithItsTrueReasonAndNamesTheFolder)
         // Colour masks of which one is not zero: the picture shows that colour.
         {"only a red mask", 1, [] { return put(bitmap(32, 3, QByteArray("\xff\0\0\0\0\0\0\0\0\0\0\0", 12), QByteArray(10000, 0x7f))); }, nullptr},
         {"only a green mask", 1, [] { return put(bitmap(32, 3, QByteArray("\0\0\0\0\xff\0\0\0\0\0\0\0", 12), QByteArray(10000, 0x7f))); }, nullptr},
+        {"uncompressed, its first pixels black", 1, [] { return put(bitmap(24, 0, {}, QByteArray(12, 0) + QByteArray(7588, 0x7f))); }, nullptr},
         {"an unreadable file", 1, [] { return chmod("Images/Red.bmp", 0); }, "cannot be read"},
         {"an unreadable folder", 1, [] { return chmod("Images", 0600); }, "cannot be read"},
         {"run-length encoded, cut short", 1, [] { return put(bitmap(8, 1, QByteArray(4, 0x40), row.repeated(25))); }, "cut short"},

@@ -80,6 +80,8 @@ TEST_F(Windows, ADragDropsOnlyOnADarkSquareOfThisWindowAndAPressOnTheBackgroundM
     QTest::mousePress(main->windowHandle(), Qt::LeftButton, {}, centreOf({1, 1}));
     QTest::mouseMove(main->windowHandle(), centreOf({1, 1}) + QPoint(30, 20));
     const QPoint moving = main->pos();
+    QTest::mousePress(main->windowHandle(), Qt::RightButton, {}, centreOf({1, 1})); // another press ends the move
+    QTest::mouseMove(main->windowHandle(), centreOf({1, 1}) + QPoint(10, 10));
     QTest::mouseRelease(main->windowHandle(), Qt::LeftButton, {}, centreOf({1, 1})); // the pointer has kept its place in the window
     drag(centreOf({1, 1}), centreOf({1, 1}) + QPoint(30, 20), Qt::RightButton);
     drag(centreOf({4, 5}), centreOf({4, 5}) + QPoint(30, 20));
