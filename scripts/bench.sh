@@ -106,10 +106,6 @@ mainSize=618x518
     x11_start
     cd "$work" || exit 2
 
-    # Qt wants a private runtime directory; without one it warns on every start.
-    export XDG_RUNTIME_DIR=$work/runtime
-    mkdir -m 700 "$XDG_RUNTIME_DIR"
-
     # startTimes LABEL TITLE SIZE PROGRAM [ARG]: one untimed start, then $runs timed ones until
     # the first window titled TITLE (of SIZE, unless empty) is mapped. Prints min and
     # median of the wall time and the median processor time, in ms; sets STARTUP_MEDIAN_MS

@@ -15,9 +15,9 @@
 
 namespace jumpline::testing {
 
-namespace {
-
 QPoint centreOf(Cell c) { return {cellLeftPx(c.col) + CellSizePx / 2, cellTopPx(c.row) + CellSizePx / 2}; }
+
+namespace {
 
 struct Key {
     Qt::Key key;

@@ -7,10 +7,15 @@
 
 #include "support/Referee.h"
 
+#include <QPoint>
+
 #include <cstddef>
 #include <cstdint>
 
 namespace jumpline::testing {
+
+// The middle of a cell of the main window, in the window's pixels.
+QPoint centreOf(Cell c);
 
 // Byte 0 chooses the opponent, the first player and the twips per pixel, as for playBytes;
 // bytes 1-4 seed the computer; then each event takes an opcode byte and what it needs.

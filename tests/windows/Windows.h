@@ -4,6 +4,7 @@
 #pragma once
 
 #include "support/Support.h"
+#include "support/WindowRuns.h"
 #include "windows/Controls.h"
 #include "windows/Resources.h"
 #include "windows/ScaleFormToScreen.h"
@@ -26,7 +27,6 @@
 
 namespace jumpline::testing {
 
-inline QPoint centreOf(Cell c) { return {cellLeftPx(c.col) + CellSizePx / 2, cellTopPx(c.row) + CellSizePx / 2}; }
 inline QWidget *child(const QWidget *window, const std::string &name) { return window->findChild<QWidget *>(QString::fromStdString(name)); }
 inline std::string text(const QWidget *window, const char *name) { return qobject_cast<QLabel *>(child(window, name))->text().toStdString(); }
 inline std::string square(int k) { return "Square(" + std::to_string(k) + ")"; }
